@@ -1,0 +1,176 @@
+// Runs the built programs as processes: their whole output, their exit
+// status, and what they do when standard output cannot be written.
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const PROGRAMS[] = {"naive-rtl"};
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+// Runs a shell command and returns its exit status and standard output.
+Outcome runShell(const std::string& command)
+{
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return {-1, ""};
+    std::string output;
+    char buffer[4096];
+    size_t count;
+    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, count);
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// A test name may not hold '-'.
+std::string testName(std::string program)
+{
+    for (char& c : program)
+        if (c == '-')
+            c = '_';
+    return program;
+}
+
+std::string programPath(const std::string& program) { return PROGRAM_DIR "/" + program; }
+
+std::string expectedOutput(const std::string& program)
+{
+    std::ifstream file(EXPECTED_DIR "/" + program + ".txt", std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The events of an output, one string each: "s,j" for an alignment block
+// (checked to be well formed), "@k" for an occurrence line, and any other
+// line as it stands.
+std::vector<std::string> events(const std::string& output, const std::string& text,
+                                const std::string& pattern)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    const std::string found = pattern + " found at position ";
+    std::vector<std::string> result;
+    for (size_t i = 0; i < lines.size(); i++) {
+        if (lines[i].rfind("T: ", 0) == 0 && i + 3 < lines.size()) {
+            size_t s = lines[i + 1].find(pattern) - 3;
+            size_t caret = lines[i + 2].size() - 4;
+            EXPECT_EQ(lines[i], "T: " + text);
+            EXPECT_EQ(lines[i + 1], "P: " + std::string(s, ' ') + pattern);
+            EXPECT_EQ(lines[i + 2], "   " + std::string(caret, ' ') + "^");
+            EXPECT_EQ(lines[i + 3], "");
+            result.push_back(std::to_string(s) + "," + std::to_string(caret - s));
+            i += 3;
+        } else if (lines[i].rfind(found, 0) == 0) {
+            result.push_back("@" + lines[i].substr(found.size()));
+        } else {
+            result.push_back(lines[i]);
+        }
+    }
+    return result;
+}
+
+// What is known of each program's run before it is run: its constants, how
+// many blocks it prints, where it finds the pattern, how its output begins
+// and the events it ends with.
+struct Facts {
+    const char* program;
+    const char* text;
+    const char* pattern;
+    int blocks;
+    std::vector<std::string> occurrences;
+    std::string firstLines;
+    std::vector<std::string> firstEvents;
+    std::vector<std::string> lastEvents;
+};
+
+const Facts FACTS[] = {
+    {"naive-rtl", "CGTGCCTACTTACTTACTTACTTACGCGAA", "CTTACTTAC", 57, {"@8", "@12", "@16"},
+     "T: CGTGCCTACTTACTTACTTACTTACGCGAA\nP: CTTACTTAC\n           ^\n\n",
+     {"0,8", "0,7", "0,6", "0,5", "1,8"},
+     {"@16", "17,8", "18,8", "18,7", "19,8", "20,8", "21,8"}},
+};
+
+void PrintTo(const Facts& facts, std::ostream* os) { *os << facts.program; }
+
+class ExpectedFile : public testing::TestWithParam<Facts> {};
+
+TEST_P(ExpectedFile, AgreesWithWhatIsKnownOfTheRun)
+{
+    const Facts& facts = GetParam();
+    std::string output = expectedOutput(facts.program);
+    EXPECT_EQ(output.substr(0, facts.firstLines.size()), facts.firstLines);
+
+    std::vector<std::string> all = events(output, facts.text, facts.pattern);
+    int blocks = 0;
+    std::vector<std::string> occurrences;
+    for (const std::string& e : all) {
+        if (e[0] == '@')
+            occurrences.push_back(e);
+        else if (e.find(',') != std::string::npos)
+            blocks++;
+    }
+    EXPECT_EQ(blocks, facts.blocks);
+    EXPECT_EQ(occurrences, facts.occurrences);
+    ASSERT_GE(all.size(), facts.firstEvents.size());
+    ASSERT_GE(all.size(), facts.lastEvents.size());
+    EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + facts.firstEvents.size()),
+              facts.firstEvents);
+    EXPECT_EQ(std::vector<std::string>(all.end() - facts.lastEvents.size(), all.end()),
+              facts.lastEvents);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ExpectedFile, testing::ValuesIn(FACTS),
+                         [](const auto& info) { return testName(info.param.program); });
+
+class Program : public testing::TestWithParam<const char*> {};
+
+TEST_P(Program, PrintsExactlyTheExpectedOutputWhateverItsArguments)
+{
+    std::string expected = expectedOutput(GetParam());
+    ASSERT_FALSE(expected.empty());
+    for (const char* arguments : {"", " a b", " --help -x 7"}) {
+        Outcome run = runShell(programPath(GetParam()) + arguments + " 2>&1");
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_EQ(run.output, expected) << arguments;
+    }
+}
+
+TEST_P(Program, ReportsAnOutputItCannotWrite)
+{
+    const struct {
+        const char* redirect;
+        int status;
+        std::string diagnostic;
+    } cases[] = {
+        {">/dev/full", 1, std::string(GetParam()) + ": cannot write standard output: No space left on device\n"},
+        {">&-", 1, std::string(GetParam()) + ": cannot write standard output: Bad file descriptor\n"},
+        {">/dev/null", 0, ""},
+    };
+    for (const auto& c : cases) {
+        // Standard error goes to the pipe, standard output where the case sends it.
+        Outcome run = runShell(programPath(GetParam()) + " 2>&1 " + c.redirect);
+        EXPECT_EQ(run.status, c.status) << c.redirect;
+        EXPECT_EQ(run.output, c.diagnostic) << c.redirect;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, Program, testing::ValuesIn(PROGRAMS),
+                         [](const auto& info) { return testName(info.param); });
+
+} // namespace

@@ -1,0 +1,81 @@
+#include "support.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Accepts and drops everything written to it.
+class NullBuffer : public std::streambuf {
+protected:
+    int overflow(int c) override { return c; }
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+std::vector<std::string> stringsOver(const std::string& alphabet, size_t minLength, size_t maxLength)
+{
+    std::vector<std::string> all{""};
+    for (size_t i = 0; i < all.size(); i++)
+        if (all[i].size() < maxLength)
+            for (char c : alphabet)
+                all.push_back(all[i] + c);
+    all.erase(std::remove_if(all.begin(), all.end(),
+                             [&](const std::string& s) { return s.size() < minLength; }),
+              all.end());
+    return all;
+}
+
+std::vector<int> searchPositions(const std::string& text, const std::string& pattern)
+{
+    std::vector<int> positions;
+    for (auto it = std::search(text.begin(), text.end(), pattern.begin(), pattern.end());
+         it != text.end(); it = std::search(it + 1, text.end(), pattern.begin(), pattern.end()))
+        positions.push_back(static_cast<int>(it - text.begin()));
+    return positions;
+}
+
+std::vector<int> driverPositions(Matcher matcher, const std::string& text, const std::string& pattern)
+{
+    std::vector<int> positions;
+    int last = -1;
+    while ((last = matcher(text, pattern, last + 1)) != -1) {
+        positions.push_back(last);
+        if (positions.size() > text.size()) // a matcher that does not advance
+            break;
+    }
+    return positions;
+}
+
+} // namespace
+
+void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength))
+{
+    NullBuffer discard;
+    std::streambuf* saved = std::cout.rdbuf(&discard);
+    int failures = 0;
+    for (const std::string& pattern : stringsOver("abc", 1, 4))
+        for (const std::string& text : stringsOver("ab", 0, 8)) {
+            if (prepare != nullptr)
+                prepare(static_cast<int>(pattern.size()));
+            std::vector<int> found = driverPositions(matcher, text, pattern);
+            if (found != searchPositions(text, pattern) && ++failures <= 5)
+                ADD_FAILURE() << "text \"" << text << "\", pattern \"" << pattern << "\"";
+        }
+    std::cout.rdbuf(saved);
+    EXPECT_EQ(failures, 0);
+}
+
+void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher)
+{
+    const struct {
+        const char* text;
+        const char* pattern;
+    } cases[] = {{"abc", ""}, {"", ""}, {"", "a"}, {"ab", "abc"}, {"abab", "ababa"}};
+    for (const auto& c : cases) {
+        CapturedOutput out;
+        EXPECT_EQ(matcher(c.text, c.pattern, 0), -1) << c.text << " / " << c.pattern;
+        EXPECT_EQ(out.str(), "") << c.text << " / " << c.pattern;
+    }
+}

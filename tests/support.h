@@ -1,0 +1,33 @@
+// Helpers shared by the tests: capturing or discarding what a matcher
+// prints, and checking a matcher against std::search on every short input.
+#pragma once
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "harness.h"
+
+// Sends std::cout into a string for as long as it lives.
+class CapturedOutput {
+public:
+    CapturedOutput() : saved_(std::cout.rdbuf(buffer_.rdbuf())) {}
+    ~CapturedOutput() { std::cout.rdbuf(saved_); }
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+    std::string str() const { return buffer_.str(); }
+
+private:
+    std::ostringstream buffer_;
+    std::streambuf* saved_;
+};
+
+// Drives the matcher as the occurrence driver does, on every text of length
+// 0 to 8 over {a,b} and every pattern of length 1 to 4 over {a,b,c}, with its
+// output discarded, and expects exactly the occurrences std::search finds.
+// `prepare`, when given, is called with each pattern before its searches.
+void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength) = nullptr);
+
+// Expects the matcher to return -1 at once, printing nothing, for an empty
+// pattern and for a pattern longer than the text.
+void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher);
