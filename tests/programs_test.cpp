@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support.h"
+
 namespace {
 
-const char* const PROGRAMS[] = {"naive-rtl"};
+const char* const PROGRAMS[] = {"naive-rtl", "last-occurrence", "good-suffix"};
 
 struct Outcome {
     int status;
@@ -54,45 +56,15 @@ std::string expectedOutput(const std::string& program)
     return content.str();
 }
 
-// The events of an output, one string each: "s,j" for an alignment block
-// (checked to be well formed), "@k" for an occurrence line, and any other
-// line as it stands.
-std::vector<std::string> events(const std::string& output, const std::string& text,
-                                const std::string& pattern)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    const std::string found = pattern + " found at position ";
-    std::vector<std::string> result;
-    for (size_t i = 0; i < lines.size(); i++) {
-        if (lines[i].rfind("T: ", 0) == 0 && i + 3 < lines.size()) {
-            size_t s = lines[i + 1].find(pattern) - 3;
-            size_t caret = lines[i + 2].size() - 4;
-            EXPECT_EQ(lines[i], "T: " + text);
-            EXPECT_EQ(lines[i + 1], "P: " + std::string(s, ' ') + pattern);
-            EXPECT_EQ(lines[i + 2], "   " + std::string(caret, ' ') + "^");
-            EXPECT_EQ(lines[i + 3], "");
-            result.push_back(std::to_string(s) + "," + std::to_string(caret - s));
-            i += 3;
-        } else if (lines[i].rfind(found, 0) == 0) {
-            result.push_back("@" + lines[i].substr(found.size()));
-        } else {
-            result.push_back(lines[i]);
-        }
-    }
-    return result;
-}
-
 // What is known of each program's run before it is run: its constants, how
-// many blocks it prints, where it finds the pattern, how its output begins
-// and the events it ends with.
+// many blocks and other lines (reports) it prints, where it finds the
+// pattern, how its output begins, and its first and last events.
 struct Facts {
     const char* program;
     const char* text;
     const char* pattern;
     int blocks;
+    int reportLines;
     std::vector<std::string> occurrences;
     std::string firstLines;
     std::vector<std::string> firstEvents;
@@ -100,10 +72,26 @@ struct Facts {
 };
 
 const Facts FACTS[] = {
-    {"naive-rtl", "CGTGCCTACTTACTTACTTACTTACGCGAA", "CTTACTTAC", 57, {"@8", "@12", "@16"},
+    {"naive-rtl", "CGTGCCTACTTACTTACTTACTTACGCGAA", "CTTACTTAC", 57, 0, {"@8", "@12", "@16"},
      "T: CGTGCCTACTTACTTACTTACTTACGCGAA\nP: CTTACTTAC\n           ^\n\n",
      {"0,8", "0,7", "0,6", "0,5", "1,8"},
      {"@16", "17,8", "18,8", "18,7", "19,8", "20,8", "21,8"}},
+    {"last-occurrence", "abbadbaabacba", "babacba", 11, 0, {},
+     "T: abbadbaabacba\nP: babacba\n         ^\n\n",
+     {"0,6", "0,5", "0,4", "5,6", "6,6", "6,5", "6,4", "6,3", "6,2", "6,1", "6,0"},
+     {}},
+    {"good-suffix", "xxxbabxabaabxabaab", "abcbab", 14, 18, {},
+     "T: xxxbabxabaabxabaab\nP: abcbab\n        ^\n\n",
+     {"0,5", "0,4", "0,3", "0,2",
+      "Pattern = abcbab", "Good suffix = bab",
+      "1: cba ?== bab", "1: bcb ?== bab", "1: abc ?== bab", "2: ab ?== ab",
+      "4,5", "5,5", "6,5", "6,4", "6,3",
+      "Pattern = abcbab", "Good suffix = ab",
+      "1: ba ?== ab", "1: cb ?== ab", "1: bc ?== ab", "1: ab ?== ab",
+      "10,5", "11,5", "12,5", "12,4", "12,3",
+      "Pattern = abcbab", "Good suffix = ab",
+      "1: ba ?== ab", "1: cb ?== ab", "1: bc ?== ab", "1: ab ?== ab"},
+     {}},
 };
 
 void PrintTo(const Facts& facts, std::ostream* os) { *os << facts.program; }
@@ -118,14 +106,18 @@ TEST_P(ExpectedFile, AgreesWithWhatIsKnownOfTheRun)
 
     std::vector<std::string> all = events(output, facts.text, facts.pattern);
     int blocks = 0;
+    int reportLines = 0;
     std::vector<std::string> occurrences;
     for (const std::string& e : all) {
         if (e[0] == '@')
             occurrences.push_back(e);
         else if (e.find(',') != std::string::npos)
             blocks++;
+        else
+            reportLines++;
     }
     EXPECT_EQ(blocks, facts.blocks);
+    EXPECT_EQ(reportLines, facts.reportLines);
     EXPECT_EQ(occurrences, facts.occurrences);
     ASSERT_GE(all.size(), facts.firstEvents.size());
     ASSERT_GE(all.size(), facts.lastEvents.size());

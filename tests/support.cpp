@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include <algorithm>
+#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -78,4 +79,42 @@ void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher)
         EXPECT_EQ(matcher(c.text, c.pattern, 0), -1) << c.text << " / " << c.pattern;
         EXPECT_EQ(out.str(), "") << c.text << " / " << c.pattern;
     }
+}
+
+std::vector<std::string> events(const std::string& output, const std::string& text,
+                                const std::string& pattern)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    const std::string found = pattern + " found at position ";
+    std::vector<std::string> result;
+    for (size_t i = 0; i < lines.size(); i++) {
+        if (lines[i].rfind("T: ", 0) == 0 && i + 3 < lines.size()) {
+            size_t s = lines[i + 1].find(pattern) - 3;
+            size_t caret = lines[i + 2].size() - 4;
+            EXPECT_EQ(lines[i], "T: " + text);
+            EXPECT_EQ(lines[i + 1], "P: " + std::string(s, ' ') + pattern);
+            EXPECT_EQ(lines[i + 2], "   " + std::string(caret, ' ') + "^");
+            EXPECT_EQ(lines[i + 3], "");
+            result.push_back(std::to_string(s) + "," + std::to_string(caret - s));
+            i += 3;
+        } else if (lines[i].rfind(found, 0) == 0) {
+            result.push_back("@" + lines[i].substr(found.size()));
+        } else {
+            result.push_back(lines[i]);
+        }
+    }
+    return result;
+}
+
+std::string trace(Matcher matcher, const std::string& text, const std::string& pattern)
+{
+    CapturedOutput out;
+    reportOccurrences(text, pattern, matcher);
+    std::string joined;
+    for (const std::string& event : events(out.str(), text, pattern))
+        joined += (joined.empty() ? "" : " ") + event;
+    return joined;
 }

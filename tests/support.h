@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -31,3 +32,12 @@ void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLeng
 // Expects the matcher to return -1 at once, printing nothing, for an empty
 // pattern and for a pattern longer than the text.
 void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher);
+
+// The events of a program's output, one string each: "s,j" for an alignment
+// block (checked to be well formed), "@k" for an occurrence line, and any
+// other line as it stands.
+std::vector<std::string> events(const std::string& output, const std::string& text,
+                                const std::string& pattern);
+
+// The events of reportOccurrences with this matcher, joined by spaces.
+std::string trace(Matcher matcher, const std::string& text, const std::string& pattern);
