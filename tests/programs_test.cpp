@@ -15,7 +15,8 @@
 
 namespace {
 
-const char* const PROGRAMS[] = {"naive-rtl", "last-occurrence", "good-suffix"};
+const char* const PROGRAMS[] = {"naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
+                                 "prefix-overlap-memo"};
 
 struct Outcome {
     int status;
@@ -92,6 +93,12 @@ const Facts FACTS[] = {
       "Pattern = abcbab", "Good suffix = ab",
       "1: ba ?== ab", "1: cb ?== ab", "1: bc ?== ab", "1: ab ?== ab"},
      {}},
+    {"prefix-overlap", "abacaabaccabacabaabb", "abacab", 28, 0, {"@10"},
+     "T: abacaabaccabacabaabb\nP: abacab\n   ^\n\n",
+     {"0,0", "0,1", "0,2", "0,3", "0,4", "0,5", "4,0", "4,1", "5,0", "5,1", "5,2", "5,3", "5,4",
+      "9,0", "10,0", "10,1", "10,2", "10,3", "10,4", "10,5", "@10", "11,0", "12,0", "12,1",
+      "13,0", "14,0", "14,1", "14,2", "14,3"},
+     {}},
 };
 
 void PrintTo(const Facts& facts, std::ostream* os) { *os << facts.program; }
@@ -129,6 +136,11 @@ TEST_P(ExpectedFile, AgreesWithWhatIsKnownOfTheRun)
 
 INSTANTIATE_TEST_SUITE_P(Programs, ExpectedFile, testing::ValuesIn(FACTS),
                          [](const auto& info) { return testName(info.param.program); });
+
+TEST(ExpectedFile, IsTheSameWithBordersRememberedOrNot)
+{
+    EXPECT_EQ(expectedOutput("prefix-overlap-memo"), expectedOutput("prefix-overlap"));
+}
 
 class Program : public testing::TestWithParam<const char*> {};
 
