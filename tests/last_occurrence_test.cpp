@@ -12,8 +12,12 @@ TEST(LastOccurrence, FindLastPosGivesTheLastIndexOrMinusOne)
         char c;
         int expected;
     } cases[] = {
-        {"babacba", 'a', 6}, {"babacba", 'b', 5}, {"babacba", 'c', 4},
-        {"babacba", 'd', -1}, {"a", 'a', 0}, {"", 'a', -1},
+        {"babacba", 'a', 6},
+        {"babacba", 'b', 5},
+        {"babacba", 'c', 4},
+        {"babacba", 'd', -1},
+        {"a", 'a', 0},
+        {"", 'a', -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(findLastPos(c.pattern, c.c), c.expected) << c.pattern << " " << c.c;

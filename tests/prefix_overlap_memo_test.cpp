@@ -46,8 +46,14 @@ TEST(PrefixOverlapMemo, MaxOverlapIsTheLongestBorderFromScanOrTable)
         const char* S;
         int border;
     } cases[] = {
-        {"abaca", 1}, {"abac", 0}, {"aba", 1}, {"a", 0}, {"", 0},
-        {"abab", 2}, {"aaaa", 3}, {"abcabca", 4},
+        {"abaca", 1},
+        {"abac", 0},
+        {"aba", 1},
+        {"a", 0},
+        {"", 0},
+        {"abab", 2},
+        {"aaaa", 3},
+        {"abcabca", 4},
     };
     for (const auto& c : cases) {
         int L = static_cast<int>(std::string(c.S).size());
@@ -85,7 +91,10 @@ TEST(PrefixOverlapMemo, WithoutATableTheOutputIsTheSame)
     EXPECT_NE(withTable, "");
 }
 
-TEST(PrefixOverlapMemo, FindsWhatStdSearchFinds) { expectFindsWhatSearchFinds(KMP, prepareFailureTable); }
+TEST(PrefixOverlapMemo, FindsWhatStdSearchFinds)
+{
+    expectFindsWhatSearchFinds(KMP, prepareFailureTable);
+}
 
 TEST(PrefixOverlapMemo, EmptyOrOverlongPatternPrintsNothing)
 {

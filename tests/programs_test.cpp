@@ -15,8 +15,8 @@
 
 namespace {
 
-const char* const PROGRAMS[] = {"naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
-                                 "prefix-overlap-memo"};
+const char* const PROGRAMS[]
+    = {"naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap", "prefix-overlap-memo"};
 
 struct Outcome {
     int status;
@@ -72,6 +72,8 @@ struct Facts {
     std::vector<std::string> lastEvents;
 };
 
+// One line per group of events, as the runs go.
+// clang-format off
 const Facts FACTS[] = {
     {"naive-rtl", "CGTGCCTACTTACTTACTTACTTACGCGAA", "CTTACTTAC", 57, 0, {"@8", "@12", "@16"},
      "T: CGTGCCTACTTACTTACTTACTTACGCGAA\nP: CTTACTTAC\n           ^\n\n",
@@ -100,10 +102,11 @@ const Facts FACTS[] = {
       "13,0", "14,0", "14,1", "14,2", "14,3"},
      {}},
 };
+// clang-format on
 
 void PrintTo(const Facts& facts, std::ostream* os) { *os << facts.program; }
 
-class ExpectedFile : public testing::TestWithParam<Facts> {};
+class ExpectedFile : public testing::TestWithParam<Facts> { };
 
 TEST_P(ExpectedFile, AgreesWithWhatIsKnownOfTheRun)
 {
@@ -129,20 +132,20 @@ TEST_P(ExpectedFile, AgreesWithWhatIsKnownOfTheRun)
     ASSERT_GE(all.size(), facts.firstEvents.size());
     ASSERT_GE(all.size(), facts.lastEvents.size());
     EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + facts.firstEvents.size()),
-              facts.firstEvents);
-    EXPECT_EQ(std::vector<std::string>(all.end() - facts.lastEvents.size(), all.end()),
-              facts.lastEvents);
+        facts.firstEvents);
+    EXPECT_EQ(
+        std::vector<std::string>(all.end() - facts.lastEvents.size(), all.end()), facts.lastEvents);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ExpectedFile, testing::ValuesIn(FACTS),
-                         [](const auto& info) { return testName(info.param.program); });
+    [](const auto& info) { return testName(info.param.program); });
 
 TEST(ExpectedFile, IsTheSameWithBordersRememberedOrNot)
 {
     EXPECT_EQ(expectedOutput("prefix-overlap-memo"), expectedOutput("prefix-overlap"));
 }
 
-class Program : public testing::TestWithParam<const char*> {};
+class Program : public testing::TestWithParam<const char*> { };
 
 TEST_P(Program, PrintsExactlyTheExpectedOutputWhateverItsArguments)
 {
@@ -162,8 +165,10 @@ TEST_P(Program, ReportsAnOutputItCannotWrite)
         int status;
         std::string diagnostic;
     } cases[] = {
-        {">/dev/full", 1, std::string(GetParam()) + ": cannot write standard output: No space left on device\n"},
-        {">&-", 1, std::string(GetParam()) + ": cannot write standard output: Bad file descriptor\n"},
+        {">/dev/full", 1,
+            std::string(GetParam()) + ": cannot write standard output: No space left on device\n"},
+        {">&-", 1,
+            std::string(GetParam()) + ": cannot write standard output: Bad file descriptor\n"},
         {">/dev/null", 0, ""},
     };
     for (const auto& c : cases) {
@@ -175,6 +180,6 @@ TEST_P(Program, ReportsAnOutputItCannotWrite)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, Program, testing::ValuesIn(PROGRAMS),
-                         [](const auto& info) { return testName(info.param); });
+    [](const auto& info) { return testName(info.param); });
 
 } // namespace

@@ -15,7 +15,8 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
 };
 
-std::vector<std::string> stringsOver(const std::string& alphabet, size_t minLength, size_t maxLength)
+std::vector<std::string> stringsOver(
+    const std::string& alphabet, size_t minLength, size_t maxLength)
 {
     std::vector<std::string> all{""};
     for (size_t i = 0; i < all.size(); i++)
@@ -23,8 +24,8 @@ std::vector<std::string> stringsOver(const std::string& alphabet, size_t minLeng
             for (char c : alphabet)
                 all.push_back(all[i] + c);
     all.erase(std::remove_if(all.begin(), all.end(),
-                             [&](const std::string& s) { return s.size() < minLength; }),
-              all.end());
+                  [&](const std::string& s) { return s.size() < minLength; }),
+        all.end());
     return all;
 }
 
@@ -37,7 +38,8 @@ std::vector<int> searchPositions(const std::string& text, const std::string& pat
     return positions;
 }
 
-std::vector<int> driverPositions(Matcher matcher, const std::string& text, const std::string& pattern)
+std::vector<int> driverPositions(
+    Matcher matcher, const std::string& text, const std::string& pattern)
 {
     std::vector<int> positions;
     int last = -1;
@@ -81,8 +83,8 @@ void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher)
     }
 }
 
-std::vector<std::string> events(const std::string& output, const std::string& text,
-                                const std::string& pattern)
+std::vector<std::string> events(
+    const std::string& output, const std::string& text, const std::string& pattern)
 {
     std::vector<std::string> lines;
     std::istringstream in(output);

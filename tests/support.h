@@ -12,7 +12,10 @@
 // Sends std::cout into a string for as long as it lives.
 class CapturedOutput {
 public:
-    CapturedOutput() : saved_(std::cout.rdbuf(buffer_.rdbuf())) {}
+    CapturedOutput()
+        : saved_(std::cout.rdbuf(buffer_.rdbuf()))
+    {
+    }
     ~CapturedOutput() { std::cout.rdbuf(saved_); }
     CapturedOutput(const CapturedOutput&) = delete;
     CapturedOutput& operator=(const CapturedOutput&) = delete;
@@ -36,8 +39,8 @@ void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher);
 // The events of a program's output, one string each: "s,j" for an alignment
 // block (checked to be well formed), "@k" for an occurrence line, and any
 // other line as it stands.
-std::vector<std::string> events(const std::string& output, const std::string& text,
-                                const std::string& pattern);
+std::vector<std::string> events(
+    const std::string& output, const std::string& text, const std::string& pattern);
 
 // The events of reportOccurrences with this matcher, joined by spaces.
 std::string trace(Matcher matcher, const std::string& text, const std::string& pattern);
