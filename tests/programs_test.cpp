@@ -3,6 +3,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -41,9 +42,7 @@ Outcome runShell(const std::string& command)
 // A test name may not hold '-'.
 std::string testName(std::string program)
 {
-    for (char& c : program)
-        if (c == '-')
-            c = '_';
+    std::replace(program.begin(), program.end(), '-', '_');
     return program;
 }
 

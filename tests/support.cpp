@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "occurrences.h"
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
@@ -8,13 +10,6 @@
 
 namespace {
 
-// Accepts and drops everything written to it.
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
-};
-
 std::vector<std::string> stringsOver(
     const std::string& alphabet, size_t minLength, size_t maxLength)
 {
@@ -22,33 +17,12 @@ std::vector<std::string> stringsOver(
     for (size_t i = 0; i < all.size(); i++)
         if (all[i].size() < maxLength)
             for (char c : alphabet)
+                // cppcheck-suppress useStlAlgorithm ; the list grows as it is walked
                 all.push_back(all[i] + c);
     all.erase(std::remove_if(all.begin(), all.end(),
                   [&](const std::string& s) { return s.size() < minLength; }),
         all.end());
     return all;
-}
-
-std::vector<int> searchPositions(const std::string& text, const std::string& pattern)
-{
-    std::vector<int> positions;
-    for (auto it = std::search(text.begin(), text.end(), pattern.begin(), pattern.end());
-         it != text.end(); it = std::search(it + 1, text.end(), pattern.begin(), pattern.end()))
-        positions.push_back(static_cast<int>(it - text.begin()));
-    return positions;
-}
-
-std::vector<int> driverPositions(
-    Matcher matcher, const std::string& text, const std::string& pattern)
-{
-    std::vector<int> positions;
-    int last = -1;
-    while ((last = matcher(text, pattern, last + 1)) != -1) {
-        positions.push_back(last);
-        if (positions.size() > text.size()) // a matcher that does not advance
-            break;
-    }
-    return positions;
 }
 
 } // namespace
