@@ -42,20 +42,7 @@ std::string demoOutput()
 
 TEST(PrefixOverlapMemo, MaxOverlapIsTheLongestBorderFromScanOrTable)
 {
-    const struct {
-        const char* S;
-        int border;
-    } cases[] = {
-        {"abaca", 1},
-        {"abac", 0},
-        {"aba", 1},
-        {"a", 0},
-        {"", 0},
-        {"abab", 2},
-        {"aaaa", 3},
-        {"abcabca", 4},
-    };
-    for (const auto& c : cases) {
+    for (const BorderCase& c : BORDER_CASES) {
         int L = static_cast<int>(std::string(c.S).size());
         prepareFailureTable(L + 1);
         EXPECT_EQ(MaxOverlap(c.S), c.border) << c.S << ", scanned";

@@ -5,21 +5,7 @@
 
 TEST(PrefixOverlap, MaxOverlapIsTheLongestBorder)
 {
-    const struct {
-        const char* S;
-        int border;
-    } cases[] = {
-        {"abaca", 1},
-        {"abac", 0},
-        {"aba", 1},
-        {"a", 0},
-        {"", 0},
-        {"abab", 2},
-        {"aaaa", 3},
-        {"abacab", 2},
-        {"abcabca", 4},
-    };
-    for (const auto& c : cases)
+    for (const BorderCase& c : BORDER_CASES)
         EXPECT_EQ(MaxOverlap(c.S), c.border) << c.S;
 }
 

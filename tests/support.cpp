@@ -27,6 +27,18 @@ std::vector<std::string> stringsOver(
 
 } // namespace
 
+const std::vector<BorderCase> BORDER_CASES = {
+    {"abaca", 1},
+    {"abac", 0},
+    {"aba", 1},
+    {"a", 0},
+    {"", 0},
+    {"abab", 2},
+    {"aaaa", 3},
+    {"abacab", 2},
+    {"abcabca", 4},
+};
+
 void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength))
 {
     NullBuffer discard;

@@ -36,6 +36,13 @@ void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLeng
 // pattern and for a pattern longer than the text.
 void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher);
 
+// Strings with the lengths of their longest borders, for both MaxOverlaps.
+struct BorderCase {
+    const char* S;
+    int border;
+};
+extern const std::vector<BorderCase> BORDER_CASES;
+
 // The events of a program's output, one string each: "s,j" for an alignment
 // block (checked to be well formed), "@k" for an occurrence line, and any
 // other line as it stands.
