@@ -1,5 +1,6 @@
-// Helpers shared by the tests: capturing or discarding what a matcher
-// prints, and checking a matcher against std::search on every short input.
+// Helpers shared by the tests: capturing what a matcher prints and reading it
+// back as events, checking a matcher against std::search on every short
+// input, and border cases for both MaxOverlaps.
 #pragma once
 
 #include <iostream>
@@ -29,7 +30,8 @@ private:
 // Drives the matcher as the occurrence driver does, on every text of length
 // 0 to 8 over {a,b} and every pattern of length 1 to 4 over {a,b,c}, with its
 // output discarded, and expects exactly the occurrences std::search finds.
-// `prepare`, when given, is called with each pattern before its searches.
+// `prepare`, when given, is called with the pattern's length before each
+// text is searched.
 void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength) = nullptr);
 
 // Expects the matcher to return -1 at once, printing nothing, for an empty
