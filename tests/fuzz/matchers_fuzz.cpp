@@ -4,6 +4,7 @@
 // KMP, MaxOverlap), so the build gives each program's copies names of their
 // own, the ones declared here.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
