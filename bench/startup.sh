@@ -9,6 +9,15 @@ set -euo pipefail
 build=${1:-build}
 runs=${2:-300}
 programs="naive-rtl last-occurrence good-suffix prefix-overlap prefix-overlap-memo"
+
+fail() { echo "startup.sh: $1" >&2; exit 1; }
+for tool in valgrind strace cc awk; do
+  command -v "$tool" >/dev/null || fail "needs $tool, which is not installed"
+done
+for program in $programs; do
+  [ -x "$build/$program" ] || fail "no program $program in $build: build the demonstrations first"
+done
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -33,7 +42,6 @@ wall_time() {
 printf '%-20s %8s %12s %12s %7s %8s %8s %7s\n' program writes "instr" "C instr" ratio "us" "C us" ratio
 for program in $programs; do
   binary="$build/$program"
-  [ -x "$binary" ] || continue
   "$binary" >"$work/out"
   # The C writer: the same lines, each in one write.
   {

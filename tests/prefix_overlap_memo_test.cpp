@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -11,21 +10,8 @@ extern std::vector<int> KMPFailureF;
 void prepareFailureTable(int m);
 int demoMain(); // the program's main, renamed in the test build
 
-// Allocation failure on demand: while set, the next allocation fails.
-static bool failNextAllocation = false;
-
-void* operator new(std::size_t size)
-{
-    if (failNextAllocation) {
-        failNextAllocation = false;
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// While set, the next allocation fails (tests/failing_new.cpp).
+extern bool failNextAllocation;
 
 namespace {
 

@@ -46,7 +46,15 @@ std::string testName(std::string program)
     return program;
 }
 
-std::string programPath(const std::string& program) { return PROGRAM_DIR "/" + program; }
+// A program's path as one shell word: the build folder may hold spaces,
+// quotes or other characters the shell reads.
+std::string programPath(const std::string& program)
+{
+    std::string quoted = "'";
+    for (char c : PROGRAM_DIR "/" + program)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 std::string expectedOutput(const std::string& program)
 {
