@@ -1,8 +1,9 @@
 # Cross-builds the programs for 64-bit Windows with MinGW-w64 (Debian's
 # g++-mingw-w64-x86-64-posix), for instance:
-#   cmake -S . -B build-windows --toolchain cmake/mingw-w64.cmake -DBUILD_TESTING=OFF
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DBUILD_TESTING=OFF
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
