@@ -11,11 +11,11 @@ runs=${2:-300}
 programs="naive-rtl last-occurrence good-suffix prefix-overlap prefix-overlap-memo"
 
 fail() { echo "startup.sh: $1" >&2; exit 1; }
-for tool in valgrind strace cc awk; do
-  command -v "$tool" >/dev/null || fail "needs $tool, which is not installed"
-done
 for program in $programs; do
   [ -x "$build/$program" ] || fail "no program $program in $build: build the demonstrations first"
+done
+for tool in valgrind strace cc awk; do
+  command -v "$tool" >/dev/null || fail "needs $tool, which is not installed"
 done
 
 work=$(mktemp -d)
