@@ -6,8 +6,10 @@
 
 namespace {
 
-// The errno of the first line that could not be written; 0 while every line
-// has been written.
+// Whether a line could not be written, and the errno of the first that could
+// not (0 when that failure set none: its reason is then unknown, and an errno
+// left by anything later is not it).
+bool writeFailed = false;
 int writeError = 0;
 
 void printSpaces(int count)
@@ -21,8 +23,10 @@ void printSpaces(int count)
 void endLine()
 {
     std::cout << '\n' << std::flush;
-    if (!std::cout && writeError == 0)
+    if (!std::cout && !writeFailed) {
+        writeFailed = true;
         writeError = errno;
+    }
 }
 
 void printAlignment(const std::string& text, const std::string& pattern, int s, int j)

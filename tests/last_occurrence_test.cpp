@@ -4,6 +4,7 @@
 
 int findLastPos(std::string pattern, char c);
 int bruteForce(std::string text, std::string pattern, int start);
+int demoMain(); // the program's main, renamed in the test build
 
 TEST(LastOccurrence, FindLastPosGivesTheLastIndexOrMinusOne)
 {
@@ -21,6 +22,14 @@ TEST(LastOccurrence, FindLastPosGivesTheLastIndexOrMinusOne)
     };
     for (const auto& c : cases)
         EXPECT_EQ(findLastPos(c.pattern, c.c), c.expected) << c.pattern << " " << c.c;
+    // Any byte, NUL and bytes of 0x80 or more too; 'b' occurs in no pattern.
+    for (const std::string& pattern : stringsOver(PATTERN_ALPHABET, 0, 4))
+        for (char c : PATTERN_ALPHABET + "b") {
+            size_t last = pattern.rfind(c);
+            int expected = last == std::string::npos ? -1 : static_cast<int>(last);
+            EXPECT_EQ(findLastPos(pattern, c), expected)
+                << testing::PrintToString(pattern) << " " << testing::PrintToString(c);
+        }
 }
 
 TEST(LastOccurrence, FindsWhatStdSearchFinds) { expectFindsWhatSearchFinds(bruteForce); }
@@ -45,3 +54,5 @@ TEST(LastOccurrence, ShiftsByTheBadCharacterRule)
     for (const auto& c : cases)
         EXPECT_EQ(trace(bruteForce, c.text, c.pattern), c.trace) << c.text << " / " << c.pattern;
 }
+
+TEST(LastOccurrence, EachWriteIsOneWholeLine) { expectEachWriteIsOneWholeLine(demoMain); }

@@ -30,13 +30,13 @@ std::string demoOutput()
 TEST(PrefixOverlapMemo, MaxOverlapIsTheLongestBorderFromScanOrTable)
 {
     for (const BorderCase& c : BORDER_CASES) {
-        int L = static_cast<int>(std::string(c.S).size());
+        int L = static_cast<int>(c.S.size());
         prepareFailureTable(L + 1);
-        EXPECT_EQ(MaxOverlap(c.S), c.border) << c.S << ", scanned";
-        EXPECT_EQ(KMPFailureF[L], c.border > 0 ? c.border : -1) << c.S;
+        EXPECT_EQ(MaxOverlap(c.S), c.border) << testing::PrintToString(c.S) << ", scanned";
+        EXPECT_EQ(KMPFailureF[L], c.border > 0 ? c.border : -1) << testing::PrintToString(c.S);
         // No border is as long as S, so only the table can give this answer.
         KMPFailureF[L] = L;
-        EXPECT_EQ(MaxOverlap(c.S), L) << c.S << ", from the table";
+        EXPECT_EQ(MaxOverlap(c.S), L) << testing::PrintToString(c.S) << ", from the table";
     }
 }
 
@@ -81,3 +81,5 @@ TEST(PrefixOverlapMemo, EmptyOrOverlongPatternPrintsNothing)
 {
     expectEmptyAndOverlongPatternsPrintNothing(KMP);
 }
+
+TEST(PrefixOverlapMemo, EachWriteIsOneWholeLine) { expectEachWriteIsOneWholeLine(demoMain); }

@@ -3,10 +3,12 @@
 #include "kmp.h"
 #include "support.h"
 
+int demoMain(); // the program's main, renamed in the test build
+
 TEST(PrefixOverlap, MaxOverlapIsTheLongestBorder)
 {
     for (const BorderCase& c : BORDER_CASES)
-        EXPECT_EQ(MaxOverlap(c.S), c.border) << c.S;
+        EXPECT_EQ(MaxOverlap(c.S), c.border) << testing::PrintToString(c.S);
 }
 
 TEST(PrefixOverlap, FindsWhatStdSearchFinds) { expectFindsWhatSearchFinds(KMP); }
@@ -15,3 +17,5 @@ TEST(PrefixOverlap, EmptyOrOverlongPatternPrintsNothing)
 {
     expectEmptyAndOverlongPatternsPrintNothing(KMP);
 }
+
+TEST(PrefixOverlap, EachWriteIsOneWholeLine) { expectEachWriteIsOneWholeLine(demoMain); }

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -183,6 +185,53 @@ TEST_P(Program, ReportsAnOutputItCannotWrite)
         Outcome run = runShell(programPath(GetParam()) + " 2>&1 " + c.redirect);
         EXPECT_EQ(run.status, c.status) << c.redirect;
         EXPECT_EQ(run.output, c.diagnostic) << c.redirect;
+    }
+}
+
+// Writes three lines over a WriteRecorder that fails the given flush (the
+// fourth is outputStatus's final one), setting errno to an unrelated value
+// after each line as any later library call may; then writes each write of
+// the diagnostic in brackets and exits with outputStatus's status.
+[[noreturn]] void writeThreeLinesAndExit(int failingFlush, int error)
+{
+    WriteRecorder out(failingFlush, error);
+    WriteRecorder err;
+    std::cout.rdbuf(&out);
+    std::streambuf* standardError = std::cerr.rdbuf(&err);
+    for (int line = 0; line < 3; line++) {
+        std::cout << "line";
+        endLine();
+        errno = EDOM;
+    }
+    int status = outputStatus("demo");
+    std::cerr.rdbuf(standardError);
+    for (const std::string& write : err.writes)
+        std::cerr << '[' << write << ']';
+    std::exit(status);
+}
+
+// The harness remembers a failure for the rest of the process, so each case
+// runs in a child process of its own.
+TEST(OutputStatusDeathTest, ReportsTheFirstFailureWithItsReasonInOneWrite)
+{
+    const struct {
+        int failingFlush;
+        int error;
+        const char* reason;
+    } cases[] = {
+        {0, 0, nullptr}, // every line written
+        {2, ENOSPC, "No space left on device"}, // not the errno of a later line
+        {3, EBADF, "Bad file descriptor"}, // the last line alone
+        {1, 0, "write failed"}, // no errno to tell the reason
+        {4, 0, "write failed"}, // the final flush alone
+    };
+    for (const auto& c : cases) {
+        std::string diagnostic = c.reason == nullptr
+            ? ""
+            : std::string("[demo: cannot write standard output: ") + c.reason + "\n]";
+        EXPECT_EXIT(writeThreeLinesAndExit(c.failingFlush, c.error),
+            testing::ExitedWithCode(c.reason == nullptr ? 0 : 1), testing::Eq(diagnostic))
+            << "failing flush " << c.failingFlush;
     }
 }
 

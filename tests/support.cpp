@@ -3,12 +3,14 @@
 #include "occurrences.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-namespace {
+const std::string TEXT_ALPHABET("\0\xE9", 2);
+const std::string PATTERN_ALPHABET = TEXT_ALPHABET + 'a';
 
 std::vector<std::string> stringsOver(
     const std::string& alphabet, size_t minLength, size_t maxLength)
@@ -25,18 +27,10 @@ std::vector<std::string> stringsOver(
     return all;
 }
 
-} // namespace
-
 const std::vector<BorderCase> BORDER_CASES = {
-    {"abaca", 1},
-    {"abac", 0},
-    {"aba", 1},
-    {"a", 0},
-    {"", 0},
-    {"abab", 2},
-    {"aaaa", 3},
-    {"abacab", 2},
-    {"abcabca", 4},
+    {"abaca", 1}, {"abac", 0}, {"aba", 1}, {"a", 0}, {"", 0}, {"abab", 2}, {"aaaa", 3},
+    {"abacab", 2}, {"abcabca", 4},
+    {std::string("\0a\0b", 4), 0}, // NUL is a character, not the string's end
 };
 
 void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength))
@@ -44,16 +38,46 @@ void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLeng
     NullBuffer discard;
     std::streambuf* saved = std::cout.rdbuf(&discard);
     int failures = 0;
-    for (const std::string& pattern : stringsOver("abc", 1, 4))
-        for (const std::string& text : stringsOver("ab", 0, 8)) {
+    for (const std::string& pattern : stringsOver(PATTERN_ALPHABET, 1, 4))
+        for (const std::string& text : stringsOver(TEXT_ALPHABET, 0, 8)) {
             if (prepare != nullptr)
                 prepare(static_cast<int>(pattern.size()));
             std::vector<int> found = driverPositions(matcher, text, pattern);
             if (found != searchPositions(text, pattern) && ++failures <= 5)
-                ADD_FAILURE() << "text \"" << text << "\", pattern \"" << pattern << "\"";
+                ADD_FAILURE() << "text " << testing::PrintToString(text) << ", pattern "
+                              << testing::PrintToString(pattern);
         }
     std::cout.rdbuf(saved);
     EXPECT_EQ(failures, 0);
+}
+
+int WriteRecorder::sync()
+{
+    if (++flushes_ == failingFlush_) {
+        unflushed.clear();
+        errno = error_;
+        return -1;
+    }
+    if (!unflushed.empty())
+        writes.push_back(unflushed);
+    unflushed.clear();
+    return 0;
+}
+
+void expectEachWriteIsOneWholeLine(int (*program)())
+{
+    WriteRecorder out;
+    std::streambuf* saved = std::cout.rdbuf(&out);
+    int status = program();
+    std::cout.rdbuf(saved);
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(out.writes.empty());
+    auto notOneLine = std::find_if(out.writes.begin(), out.writes.end(),
+        [](const std::string& write) { return write.find('\n') != write.size() - 1; });
+    if (notOneLine != out.writes.end())
+        ADD_FAILURE() << "a write that is not one whole line: "
+                      << testing::PrintToString(*notOneLine);
+    EXPECT_EQ(out.unflushed, "");
 }
 
 void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher)

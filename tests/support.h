@@ -27,9 +27,57 @@ private:
     std::streambuf* saved_;
 };
 
+// Keeps the text of each flush as one write, as a program's standard output
+// makes one write() per flush. It can fail one flush, counted from 1 (empty
+// flushes too): that flush sets errno to the given value, keeps nothing and
+// reports failure.
+class WriteRecorder : public std::streambuf {
+public:
+    explicit WriteRecorder(int failingFlush = 0, int error = 0)
+        : failingFlush_(failingFlush)
+        , error_(error)
+    {
+    }
+    std::vector<std::string> writes;
+    std::string unflushed;
+
+protected:
+    int overflow(int c) override
+    {
+        if (c != traits_type::eof())
+            unflushed += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize count) override
+    {
+        unflushed.append(s, static_cast<size_t>(count));
+        return count;
+    }
+    int sync() override;
+
+private:
+    int flushes_ = 0;
+    int failingFlush_;
+    int error_;
+};
+
+// Runs a program's main with standard output recorded, and expects status 0
+// and every write to carry exactly one whole line, with nothing left unflushed.
+void expectEachWriteIsOneWholeLine(int (*program)());
+
+// Texts and patterns are strings of any bytes: the exhaustive comparisons use
+// NUL and a byte of 0x80 or more, and patterns one character more ('a').
+extern const std::string TEXT_ALPHABET;
+extern const std::string PATTERN_ALPHABET;
+
+// Every string over the alphabet with a length from minLength to maxLength.
+std::vector<std::string> stringsOver(
+    const std::string& alphabet, size_t minLength, size_t maxLength);
+
 // Drives the matcher as the occurrence driver does, on every text of length
-// 0 to 8 over {a,b} and every pattern of length 1 to 4 over {a,b,c}, with its
-// output discarded, and expects exactly the occurrences std::search finds.
+// 0 to 8 over TEXT_ALPHABET and every pattern of length 1 to 4 over
+// PATTERN_ALPHABET, with its output discarded, and expects exactly the
+// occurrences std::search finds.
 // `prepare`, when given, is called with the pattern's length before each
 // text is searched.
 void expectFindsWhatSearchFinds(Matcher matcher, void (*prepare)(int patternLength) = nullptr);
@@ -40,7 +88,7 @@ void expectEmptyAndOverlongPatternsPrintNothing(Matcher matcher);
 
 // Strings with the lengths of their longest borders, for both MaxOverlaps.
 struct BorderCase {
-    const char* S;
+    std::string S;
     int border;
 };
 extern const std::vector<BorderCase> BORDER_CASES;
