@@ -1,6 +1,7 @@
 // Helpers shared by the tests: capturing what a matcher prints and reading it
-// back as events, checking a matcher against std::search on every short
-// input, and border cases for both MaxOverlaps.
+// back as events, recording (or failing) each write of a stream, checking a
+// matcher against std::search on every short input of any bytes, and border
+// cases for both MaxOverlaps.
 #pragma once
 
 #include <iostream>
