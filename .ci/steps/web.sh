@@ -1,0 +1,15 @@
+# the web page: the README's emscripten build, at most 1.5 MB and nothing from the network, tested in headless Chromium from disk
+install_missing emscripten chromium
+web_command=$(readme_command build-web)
+echo "+ $web_command"
+bash -c "$web_command" >/dev/null
+size=$(du -sb build-web/web | cut -f1)
+[ "$size" -le 1500000 ] || fail "the page's folder holds $size bytes, more than 1.5 MB"
+echo "the page's folder holds $size bytes: $(ls build-web/web | tr '\n' ' ')"
+if grep -lE '(https?:)?//[a-z0-9.-]+\.[a-z]{2,}/' build-web/web/*; then
+  fail "the page names an address on the network"
+fi
+command -v npm >/dev/null || install_missing npm
+cd tests/web
+npm ci --no-audit --no-fund >/dev/null
+PAGE=build-web/web node --test

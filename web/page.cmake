@@ -1,0 +1,35 @@
+# The web page, built with emscripten into the folder web/ of the build: the
+# five programs, each compiled from its own source into one script that holds
+# its WebAssembly, beside the page's own files and nothing else. The page runs
+# a program's `main` and shows what it prints.
+if(CMAKE_VERSION VERSION_LESS 3.21)
+  message(FATAL_ERROR "The web page needs CMake 3.21 or newer (for its link launcher)")
+endif()
+
+# Debian's emcc runs its JavaScript optimizer with the first node on PATH,
+# which finds Debian's acorn module only when told where it is.
+if(EXISTS /usr/share/nodejs/acorn)
+  set(node_path "/usr/share/nodejs")
+  if(DEFINED ENV{NODE_PATH})
+    string(APPEND node_path ":$ENV{NODE_PATH}")
+  endif()
+  set(launcher ${CMAKE_COMMAND} -E env "NODE_PATH=${node_path}")
+endif()
+
+set(page_dir ${PROJECT_BINARY_DIR}/web)
+foreach(target IN ITEMS demos_harness demos_kmp ${DEMO_PROGRAMS})
+  target_compile_options(${target} PRIVATE -Oz)
+endforeach()
+foreach(program IN LISTS DEMO_PROGRAMS)
+  # The page finds each program's module factory under this name.
+  string(REPLACE "-" "_" factory "demo_${program}")
+  target_link_options(${program} PRIVATE -Oz -sMODULARIZE -sEXPORT_NAME=${factory}
+    -sSINGLE_FILE -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXPORTED_RUNTIME_METHODS=callMain)
+  set_target_properties(${program} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY $<1:${page_dir}>
+    CXX_LINKER_LAUNCHER "${launcher}")
+endforeach()
+
+foreach(file IN ITEMS index.html page.js page.css)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
+endforeach()
