@@ -96,12 +96,22 @@ function show(k) {
   history.replaceState(null, "", `#${name}/${state.k}`);
 }
 
+// The address after its "#", decoded when it is well formed.
+function address() {
+  const hash = location.hash.slice(1);
+  try {
+    return decodeURIComponent(hash);
+  } catch {
+    return hash;
+  }
+}
+
 // Opens the program and step that the address names (#NAME or #NAME/k), or
 // the nearest valid ones, saying so in the notice line.
 async function openAddress() {
   pause();
   const opening = ++state.opening;
-  const [asked = "", step] = decodeURIComponent(location.hash.slice(1)).split("/");
+  const [asked = "", step] = address().split("/");
   const notices = [];
   let name = asked;
   if (!PROGRAMS.includes(name)) {

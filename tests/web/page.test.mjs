@@ -6,13 +6,13 @@ import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { resolve } from "node:path";
-import { pathToFileURL } from "node:url";
+import { fileURLToPath, pathToFileURL } from "node:url";
 import { chromium } from "playwright-core";
 
 const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
   "prefix-overlap-memo"];
 const tests = new URL("../", import.meta.url);
-const page_url = pathToFileURL(resolve(new URL("../..", import.meta.url).pathname,
+const pageUrl = pathToFileURL(resolve(fileURLToPath(new URL("../..", import.meta.url)),
   process.env.PAGE ?? "build-web/web", "index.html")).href;
 
 // The blocks of an expected output: each one's text, its caret line, and the
@@ -49,7 +49,7 @@ async function open(hash) {
   page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
   page.on("pageerror", (error) => errors.push(error.message));
   const start = performance.now();
-  await page.goto(`${page_url}#${hash}`);
+  await page.goto(`${pageUrl}#${hash}`);
   await page.waitForSelector("#block mark");
   return { page, errors, ms: performance.now() - start };
 }
@@ -91,7 +91,7 @@ for (const name of PROGRAMS) {
     const steps = [["", 1], ["End", n], ["ArrowLeft", n - 1], ["Home", 1], ["ArrowRight", 2],
       [`#${name}/${linked}`, linked]];
     for (const [how, k] of steps) {
-      if (how.startsWith("#")) await page.goto(`${page_url}${how}`);
+      if (how.startsWith("#")) await page.goto(`${pageUrl}${how}`);
       else if (how) await page.keyboard.press(how);
       const view = await shown(page, name, k);
       const block = blocks[k - 1];
@@ -113,10 +113,11 @@ for (const name of PROGRAMS) {
 test("links out of range open the nearest step and say so; Space plays and pauses", async () => {
   const { page, errors } = await open("good-suffix/3");
   for (const [hash, name, k, notice] of [["no-such", "naive-rtl", 1, 'no program "no-such"'],
+    ["%E0/2", "naive-rtl", 2, 'no program "%E0"'],
     ["good-suffix/0", "good-suffix", 1, 'no comparison "0"'],
     ["good-suffix/99", "good-suffix", 14, 'no comparison "99"'],
     ["good-suffix/next", "good-suffix", 1, 'no comparison "next"']]) {
-    await page.goto(`${page_url}#${hash}`);
+    await page.goto(`${pageUrl}#${hash}`);
     const view = await shown(page, name, k);
     assert.ok(view.notice.includes(notice), `${hash}: ${view.notice}`);
   }
