@@ -1,7 +1,9 @@
 # The web page, built with emscripten into the folder web/ of the build: the
 # five programs, each compiled from its own source into one script that holds
 # its WebAssembly, beside the page's own files and nothing else. The page runs
-# a program's `main` and shows what it prints.
+# a program's `main` and shows what it prints; through the page's entry
+# (entry.cpp, linked into every program here) it runs the same program's
+# matcher on a learner's own text and pattern.
 if(CMAKE_VERSION VERSION_LESS 3.21)
   message(FATAL_ERROR "The web page needs CMake 3.21 or newer (for its link launcher)")
 endif()
@@ -20,16 +22,31 @@ set(page_dir ${PROJECT_BINARY_DIR}/web)
 foreach(target IN ITEMS demos_harness demos_kmp ${DEMO_PROGRAMS})
   target_compile_options(${target} PRIVATE -Oz)
 endforeach()
+# Each program's matcher, which the entry runs.
+set(matcher_naive-rtl bruteForce)
+set(matcher_last-occurrence bruteForce)
+set(matcher_good-suffix bm)
+set(matcher_prefix-overlap KMP)
+set(matcher_prefix-overlap-memo KMP)
 foreach(program IN LISTS DEMO_PROGRAMS)
-  # The page finds each program's module factory under this name.
+  target_sources(${program} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/entry.cpp)
+  # The page finds each program's module factory under this name. sbrk tells
+  # its test where the heap ends, to see that runs give back what they take.
   string(REPLACE "-" "_" factory "demo_${program}")
+  set(exported _main,_runOn,_sbrk)
+  if(program STREQUAL "prefix-overlap-memo")
+    target_compile_definitions(${program} PRIVATE DEMO_MEMO_TABLE)
+    string(APPEND exported ",_failureEntry")
+  endif()
+  target_compile_definitions(${program} PRIVATE DEMO_MATCHER=${matcher_${program}})
   target_link_options(${program} PRIVATE -Oz -sMODULARIZE -sEXPORT_NAME=${factory}
-    -sSINGLE_FILE -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXPORTED_RUNTIME_METHODS=callMain)
+    -sSINGLE_FILE -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=${exported}
+    -sEXPORTED_RUNTIME_METHODS=callMain,ccall)
   set_target_properties(${program} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY $<1:${page_dir}>
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.js page.css)
+foreach(file IN ITEMS index.html page.css run.js blocks.js stepper.js tables.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()

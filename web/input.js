@@ -1,0 +1,133 @@
+"use strict";
+// The input and the address. A learner's own text and pattern are checked,
+// then run by the chosen program; the address (#NAME/k, with
+// ?text=T&pattern=P for one's own input) names what is shown, so that a link
+// opens the same program, input and step.
+
+const LIMIT = 80; // characters of text, and of pattern
+
+// A character as a message shows it: its code, and itself unless it is a
+// control character.
+function describe(c) {
+  const code = `U+${c.codePointAt(0).toString(16).toUpperCase().padStart(4, "0")}`;
+  return /\p{Cc}/u.test(c) ? code : `"${c}" (${code})`;
+}
+
+// The first problem with a field's value, or "" when it has none. Only
+// printable ASCII is allowed, so that a character is one byte and one column.
+function problem(field, value, least) {
+  const label = field[0].toUpperCase() + field.slice(1);
+  const chars = [...value];
+  if (chars.length < least) return `${label}: it is empty; type at least one character.`;
+  if (chars.length > LIMIT) {
+    return `${label}: ${chars.length} characters; at most ${LIMIT} are allowed.`;
+  }
+  const i = chars.findIndex((c) => c < " " || c > "~");
+  if (i >= 0) {
+    return `${label}: ${field}[${i}] is ${describe(chars[i])}, which is not printable ASCII `
+      + "(space to ~).";
+  }
+  return "";
+}
+
+// Shows the problems of an input, if any, and says whether it has none.
+function checkInput({ text, pattern }) {
+  const problems = { text: problem("text", text, 0), pattern: problem("pattern", pattern, 1) };
+  for (const [field, message] of Object.entries(problems)) {
+    $(field).setAttribute("aria-invalid", String(message !== ""));
+  }
+  const messages = Object.values(problems).filter((message) => message !== "");
+  $("input-error").textContent = messages.join(" ");
+  $("input-error").hidden = messages.length === 0;
+  return messages.length === 0;
+}
+
+// The address after its "#": the program, the step, and the input when a
+// query follows. The query's values are encoded as URLSearchParams encodes
+// them; a missing one is empty.
+function readAddress() {
+  const hash = location.hash.slice(1);
+  const query = hash.indexOf("?");
+  const head = query < 0 ? hash : hash.slice(0, query);
+  let decoded = head;
+  try {
+    decoded = decodeURIComponent(head);
+  } catch {
+    // Malformed: the program's name will not be found, and the notice says so.
+  }
+  const [name = "", step] = decoded.split("/");
+  if (query < 0) return { name, step, input: null };
+  const values = new URLSearchParams(hash.slice(query + 1));
+  return { name, step, input: { text: values.get("text") ?? "", pattern: values.get("pattern") ?? "" } };
+}
+
+// Opens the program, input and step that the address names, or the nearest
+// valid ones, saying so in the notice line. Input from the address that is
+// not allowed stays in the fields with its message, and the program's own
+// demonstration is shown.
+async function openAddress() {
+  pause();
+  const opening = ++state.opening;
+  const { name: asked, step, input: linked } = readAddress();
+  const notices = [];
+  let name = asked;
+  if (!PROGRAMS.includes(name)) {
+    name = PROGRAMS[0];
+    if (asked !== "") notices.push(`There is no program "${asked}": showing ${name}.`);
+  }
+  const input = linked && checkInput(linked) ? linked : null;
+  let run;
+  try {
+    run = await (input ? runOn(name, input.text, input.pattern) : runMain(name));
+  } catch (error) {
+    showNotice(`${name} could not be run: ${error.message}.`);
+    return;
+  }
+  if (opening !== state.opening) return; // the address changed meanwhile
+  const blocks = readBlocks(run);
+  const count = Math.max(blocks.length, 1);
+  let k = step === undefined ? 1 : Number(step);
+  if (!(Number.isInteger(k) && k >= 1 && k <= count)) {
+    k = Number.isNaN(k) || k < 1 ? 1 : count;
+    notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
+  }
+  Object.assign(state, { name, input, run, blocks });
+  $("program").textContent = name;
+  $("output").textContent = run.output;
+  for (const link of document.querySelectorAll("#programs a")) {
+    link.toggleAttribute("aria-current", link.hash === `#${name}`);
+  }
+  if (linked === null || input !== null) {
+    $("text").value = run.text;
+    $("pattern").value = run.pattern;
+    checkInput(run);
+  } else {
+    $("text").value = linked.text;
+    $("pattern").value = linked.pattern;
+  }
+  showNotice(notices.join(" "));
+  show(k);
+  fillMemoTable(run.table);
+  const all = await Promise.all(PROGRAMS.map((program) => runOn(program, run.text, run.pattern)));
+  if (opening === state.opening) fillSideBySide(all, { text: run.text, pattern: run.pattern });
+}
+
+function showNotice(text) {
+  $("notice").textContent = text;
+  $("notice").hidden = text === "";
+}
+
+$("own-input").addEventListener("submit", (event) => {
+  event.preventDefault();
+  const input = { text: $("text").value, pattern: $("pattern").value };
+  if (!checkInput(input)) return; // the run shown stays
+  const address = addressOf(state.name ?? PROGRAMS[0], 1, input);
+  if (location.hash === address) openAddress();
+  else location.hash = address;
+});
+$("own").addEventListener("click", () => {
+  location.hash = `#${state.name ?? PROGRAMS[0]}`;
+});
+
+window.addEventListener("hashchange", openAddress);
+openAddress();

@@ -1,0 +1,45 @@
+"use strict";
+// The tables: the five programs side by side on the input shown, and what
+// prefix-overlap-memo's overlap table holds after its run. Every figure is
+// read from what the programs printed or hold.
+
+// One row per program, in the order of the program list: its comparisons
+// (blocks) and the positions it reported, linking to that program's run on
+// the same input.
+function fillSideBySide(runs, input) {
+  const rows = runs.map((run, i) => {
+    const blocks = readBlocks(run);
+    const positions = occurrences(blocks, run.pattern);
+    const link = document.createElement("a");
+    link.href = addressOf(PROGRAMS[i], 1, input);
+    link.textContent = PROGRAMS[i];
+    const row = document.createElement("tr");
+    const name = document.createElement("th");
+    name.scope = "row";
+    name.append(link);
+    row.append(name, cell(blocks.length), cell(positions.join(", ") || "none"));
+    return row;
+  });
+  $("side-by-side").tBodies[0].replaceChildren(...rows);
+}
+
+function cell(content) {
+  const td = document.createElement("td");
+  td.textContent = content;
+  return td;
+}
+
+// Entry L for L = 0 .. m - 1, under a header row of the prefixes' lengths;
+// shown for the program that has the table.
+function fillMemoTable(table) {
+  $("memo-box").hidden = table === null;
+  if (table === null) return;
+  const lengths = table.map((_, L) => {
+    const th = document.createElement("th");
+    th.scope = "col";
+    th.textContent = L;
+    return th;
+  });
+  $("memo-lengths").replaceChildren($("memo-lengths").cells[0], ...lengths);
+  $("memo-entries").replaceChildren($("memo-entries").cells[0], ...table.map(cell));
+}
