@@ -92,6 +92,7 @@ async function openAddress() {
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
   Object.assign(state, { name, input, run, blocks });
+  $("side-by-side").setAttribute("aria-busy", "true");
   $("program").textContent = name;
   $("output").textContent = run.output;
   for (const link of document.querySelectorAll("#programs a")) {

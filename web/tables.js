@@ -21,6 +21,7 @@ function fillSideBySide(runs, input) {
     return row;
   });
   $("side-by-side").tBodies[0].replaceChildren(...rows);
+  $("side-by-side").removeAttribute("aria-busy");
 }
 
 function cell(content) {

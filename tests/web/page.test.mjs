@@ -1,7 +1,11 @@
 // The web page in headless Chromium, opened from disk: for each program, the
-// whole output is its expected file, and stepping by keys and by links shows
-// the right block, the lines printed after it, and the pair in the caret's
-// column. PAGE names the page's folder (default: build-web/web).
+// whole output is its expected file, both from its main and from the page's
+// entry on its text and pattern, and stepping by keys and by links shows the
+// right block, the lines printed after it, and the pair in the caret's
+// column. On a learner's own input the programs report what a plain scan
+// finds, in well-formed blocks; bad input is refused with a message; links
+// carry any allowed text. PAGE names the page's folder (default:
+// build-web/web).
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -14,21 +18,43 @@ const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap
 const tests = new URL("../", import.meta.url);
 const pageUrl = pathToFileURL(resolve(fileURLToPath(new URL("../..", import.meta.url)),
   process.env.PAGE ?? "build-web/web", "index.html")).href;
+const query = (text, pattern) => new URLSearchParams({ text, pattern });
 
-// The blocks of an expected output: each one's text, its caret line, and the
-// lines after it up to the next block.
-function expectedBlocks(output) {
+// The blocks of an output for a text and a pattern, checked to be well
+// formed: each one's text, its shift, index and whether its pair is equal,
+// and the lines after it up to the next block.
+function blocksOf(output, text, pattern) {
   const blocks = [];
-  const lines = output.split("\n").slice(0, -1);
+  const lines = output.split("\n");
+  assert.equal(lines.pop(), "", "the output ends with a newline");
   for (let i = 0; i < lines.length; i++) {
-    if (lines[i].startsWith("T: ")) {
-      blocks.push({ text: `${lines.slice(i, i + 4).join("\n")}\n`, lines: lines.slice(i, i + 3), after: "" });
+    if (lines[i] === `T: ${text}`) {
+      const [p, caret, empty] = lines.slice(i + 1, i + 4);
+      const s = p.length - 3 - pattern.length;
+      const j = caret.length - 4 - s;
+      assert.equal(p, `P: ${" ".repeat(s)}${pattern}`);
+      assert.equal(caret, `${" ".repeat(3 + s + j)}^`);
+      assert.equal(empty, "");
+      assert.ok(s >= 0 && j >= 0 && j < pattern.length && s + pattern.length <= text.length, p);
+      blocks.push({ text: `${lines.slice(i, i + 4).join("\n")}\n`, s, j,
+        same: text[s + j] === pattern[j], after: "" });
       i += 3;
     } else {
+      assert.ok(blocks.length > 0, `a line before the first block: ${lines[i]}`);
       blocks.at(-1).after += `${lines[i]}\n`;
     }
   }
   return blocks;
+}
+
+// The positions that an output's occurrence lines report, each checked to
+// follow the matching block of the occurrence it reports.
+function reported(blocks, pattern) {
+  return blocks.filter((block) => block.after.includes(" found at position ")).map((block) => {
+    assert.ok(block.same && block.after.startsWith(`${pattern} found at position ${block.s}\n`),
+      block.after);
+    return block.s;
+  });
 }
 
 let browser;
@@ -42,7 +68,7 @@ before(async () => {
 after(() => browser.close());
 
 // Opens the page at address #hash in a new tab, and measures the time from
-// navigation to the first block shown.
+// navigation to the side-by-side table shown.
 async function open(hash) {
   const page = await browser.newPage();
   const errors = [];
@@ -50,15 +76,18 @@ async function open(hash) {
   page.on("pageerror", (error) => errors.push(error.message));
   const start = performance.now();
   await page.goto(`${pageUrl}#${hash}`);
-  await page.waitForSelector("#block mark");
+  await page.waitForSelector("#side-by-side tbody tr");
+  await page.waitForSelector("#side-by-side:not([aria-busy])");
   return { page, errors, ms: performance.now() - start };
 }
 
-// Waits until the page shows comparison k of program name, then reads what
-// it shows.
+// Waits until the page shows comparison k of program name (or no comparison)
+// and the table for its input, then reads what it shows.
 async function shown(page, name, k) {
-  await page.waitForFunction(([name, k]) => location.hash === `#${name}/${k}`
-    && document.getElementById("status").textContent.startsWith(`Comparison ${k} of `), [name, k]);
+  await page.waitForFunction(([name, k]) => location.hash.startsWith(`#${name}/${k}`)
+    && document.getElementById("status").textContent.startsWith(`Comparison ${k} of `)
+      === !document.getElementById("block").hidden
+    && !document.getElementById("side-by-side").hasAttribute("aria-busy"), [name, k]);
   return page.evaluate(() => {
     const $ = (id) => document.getElementById(id);
     return {
@@ -73,50 +102,157 @@ async function shown(page, name, k) {
         range.setEndBefore(mark);
         return range.toString().split("\n").at(-1).length;
       }),
+      input: location.hash.split("?")[1] ?? "",
+      memo: $("memo-box").hidden ? null : [...$("memo-table").querySelectorAll("td")]
+        .map((td) => td.textContent),
+      table: [...$("side-by-side").tBodies[0].rows].map((row) => [...row.cells]
+        .map((cell) => cell.textContent)),
     };
   });
+}
+
+// Steps through a run by keys and by a link, checking each step shown against
+// the run's blocks.
+async function checkSteps(page, name, blocks, input) {
+  const n = blocks.length;
+  const suffix = input ? `?${input}` : "";
+  // A link to the first block with lines after it, else to the middle one.
+  const linked = blocks.findIndex((block) => block.after !== "") + 1 || Math.ceil(n / 2);
+  const steps = [["", 1], ["End", n], ["ArrowLeft", n - 1], ["Home", 1], ["ArrowRight", 2],
+    [`#${name}/${linked}${suffix}`, linked]];
+  for (const [how, k] of steps.filter(([, k]) => k >= 1 && k <= n)) {
+    if (how.startsWith("#")) await page.goto(`${pageUrl}${how}`);
+    else if (how) await page.keyboard.press(how);
+    const view = await shown(page, name, k);
+    const { s, j, same, text, after } = blocks[k - 1];
+    assert.ok(view.status.startsWith(`Comparison ${k} of ${n}: shift s = ${s}, index j = ${j};`),
+      view.status);
+    assert.ok(view.status.endsWith(same ? " match." : " do not match."), view.status);
+    assert.equal(view.block, text, `${how} block ${k}`);
+    assert.equal(view.after, after, `${how} block ${k}`);
+    assert.deepEqual(view.marks, [3 + s + j, 3 + s + j], `${how} block ${k}`);
+    assert.equal(view.notice, "");
+    assert.equal(view.input, input?.toString() ?? "");
+  }
 }
 
 for (const name of PROGRAMS) {
   test(name, async (t) => {
     const expected = readFileSync(new URL(`expected/${name}.txt`, tests), "utf8");
-    const blocks = expectedBlocks(expected);
-    const n = blocks.length;
+    const [text, pattern] = expected.split("\n").map((line) => line.slice(3));
+    const blocks = blocksOf(expected, text, pattern);
     const { page, errors, ms } = await open(name);
-    t.diagnostic(`${name}: first block shown ${ms.toFixed(0)} ms after navigation`);
+    t.diagnostic(`${name}: opened ${ms.toFixed(0)} ms after navigation`);
     assert.equal(await page.textContent("#output"), expected);
+    const view = await shown(page, name, 1);
+    assert.deepEqual(view.memo, name === "prefix-overlap-memo"
+      ? ["-1", "-1", "-1", "1", "-1", "1"] : null);
+    assert.deepEqual([await page.inputValue("#text"), await page.inputValue("#pattern")],
+      [text, pattern]);
+    await checkSteps(page, name, blocks, null);
 
-    // A link to the first block with lines after it, else to the middle one.
-    const linked = blocks.findIndex((block) => block.after !== "") + 1 || Math.ceil(n / 2);
-    const steps = [["", 1], ["End", n], ["ArrowLeft", n - 1], ["Home", 1], ["ArrowRight", 2],
-      [`#${name}/${linked}`, linked]];
-    for (const [how, k] of steps) {
-      if (how.startsWith("#")) await page.goto(`${pageUrl}${how}`);
-      else if (how) await page.keyboard.press(how);
-      const view = await shown(page, name, k);
-      const block = blocks[k - 1];
-      const caret = block.lines[2].indexOf("^");
-      const s = block.lines[1].slice(3).search(/[^ ]/);
-      const same = block.lines[0][caret] === block.lines[1][caret];
-      assert.ok(view.status.startsWith(`Comparison ${k} of ${n}: shift s = ${s}, index j = ${caret - 3 - s};`),
-        view.status);
-      assert.ok(view.status.endsWith(same ? " match." : " do not match."), view.status);
-      assert.equal(view.block, block.text, `${how} block ${k}`);
-      assert.equal(view.after, block.after, `${how} block ${k}`);
-      assert.deepEqual(view.marks, [caret, caret], `${how} block ${k}`);
-      assert.equal(view.notice, "");
-    }
+    // The page's entry on the program's own text and pattern prints what its main prints.
+    await page.click("#own");
+    await page.press("#pattern", "Enter");
+    await shown(page, name, 1);
+    await page.evaluate(() => document.activeElement.blur()); // fields keep their keys
+    assert.equal(await page.textContent("#output"), expected);
+    await checkSteps(page, name, blocks, query(text, pattern));
     assert.deepEqual(errors, []);
   });
 }
 
-test("links out of range open the nearest step and say so; Space plays and pauses", async () => {
+// Own inputs, each shown by one program: every program reports the occurrences
+// a plain scan finds, in well-formed blocks, and the page reads them right.
+const INPUTS = [
+  ["naive-rtl", " abab ab a", " a"],
+  ["last-occurrence", "ab  ab  ab ", "b  "],
+  ["good-suffix", " ab  ab ", " ab "],
+  ["prefix-overlap", "aaaaaaaa", "aaa"],
+  ["prefix-overlap-memo", "abaabaababaab", "abaab"],
+  ["good-suffix", "abc", "abcd"],
+  ["naive-rtl", "", "a"],
+];
+test("own text and pattern", async (t) => {
+  const { page, errors } = await open("naive-rtl");
+  for (const [name, text, pattern] of INPUTS) {
+    await page.goto(`${pageUrl}#${name}/1?${query(text, pattern)}`);
+    const { table, memo, status } = await shown(page, name, 1);
+    const scan = [...text].map((_, s) => s).filter((s) => text.startsWith(pattern, s));
+    for (const [i, program] of PROGRAMS.entries()) {
+      const output = await page.evaluate((args) => runEntry(...args).then((run) => run.output),
+        [program, text, pattern]);
+      const blocks = blocksOf(output, text, pattern);
+      assert.deepEqual(reported(blocks, pattern), scan, `${program} on "${text}", "${pattern}"`);
+      assert.deepEqual(table[i], [program, String(blocks.length), scan.join(", ") || "none"]);
+      if (program === name) {
+        assert.equal(await page.textContent("#output"), output);
+        if (blocks.length === 0) assert.match(status, /^No comparison: .* longer than the text/);
+        await checkSteps(page, name, blocks, query(text, pattern));
+      }
+    }
+    assert.equal(memo?.length, name === "prefix-overlap-memo" ? pattern.length : undefined);
+  }
+
+  // Budget: the largest input and its table, and 1,000 runs in a row.
+  const largest = ["a".repeat(80), `${"a".repeat(39)}b`];
+  const ms = await page.evaluate(async (address) => {
+    const start = performance.now();
+    history.replaceState(null, "", address);
+    await openAddress();
+    return performance.now() - start;
+  }, `#prefix-overlap/1?${query(...largest)}`);
+  assert.deepEqual((await shown(page, "prefix-overlap", 1)).table.map((row) => row[1]),
+    ["41", "41", "41", "1640", "1640"]);
+  t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms`);
+  for (const program of PROGRAMS) {
+    const heap = await page.evaluate(async ([program, text, pattern]) => {
+      const { module } = await loadProgram(program);
+      await runEntry(program, text, pattern);
+      const first = module._sbrk(0);
+      for (let i = 0; i < 999; i++) await runEntry(program, text, pattern);
+      return [first, module._sbrk(0)];
+    }, [program, ...largest]);
+    assert.equal(heap[1], heap[0], `${program}: the heap's end after 1 and 1,000 runs`);
+  }
+  assert.deepEqual(errors, []);
+});
+
+test("bad input is refused and runs nothing; any allowed text round-trips in links", async () => {
   const { page, errors } = await open("good-suffix/3");
+  const before = await shown(page, "good-suffix", 3);
+  for (const [text, pattern, message] of [["abc", "", "Pattern: it is empty"],
+    ["a".repeat(81), "a", "Text: 81 characters"], ["abc", "a\tb", "pattern[1] is U+0009"],
+    ["naïve", "a".repeat(81), 'text[2] is "ï" (U+00EF), which is not printable ASCII'
+      + " (space to ~). Pattern: 81 characters"]]) {
+    await page.fill("#text", text);
+    await page.fill("#pattern", pattern);
+    await page.press("#text", "Enter");
+    assert.ok((await page.textContent("#input-error")).includes(message), message);
+    assert.deepEqual(await shown(page, "good-suffix", 3), before);
+  }
+  await page.goto(`${pageUrl}#last-occurrence/2?${query("abc", "")}`);
+  await shown(page, "last-occurrence", 2);
+  assert.ok((await page.textContent("#input-error")).includes("Pattern: it is empty"));
+
+  const text = ` #&%+/?=\\'"<b>b</b><img src=x onerror=alert(1)>%41 `;
+  const pattern = "b ";
+  await page.goto(`${pageUrl}#prefix-overlap/3?${query(text, pattern)}`);
+  await page.click("#next");
+  const view = await shown(page, "prefix-overlap", 4);
+  const linked = new URLSearchParams(view.input);
+  assert.deepEqual([linked.get("text"), linked.get("pattern")], [text, pattern]);
+  assert.deepEqual([await page.inputValue("#text"), await page.inputValue("#pattern")],
+    [text, pattern]);
+  assert.ok(view.block.startsWith(`T: ${text}\n`));
+  assert.equal(await page.locator("main b, main img").count(), 0);
+  assert.equal(await page.textContent("#input-error"), "");
+
   for (const [hash, name, k, notice] of [["no-such", "naive-rtl", 1, 'no program "no-such"'],
     ["%E0/2", "naive-rtl", 2, 'no program "%E0"'],
     ["good-suffix/0", "good-suffix", 1, 'no comparison "0"'],
     ["good-suffix/99", "good-suffix", 14, 'no comparison "99"'],
-    ["good-suffix/next", "good-suffix", 1, 'no comparison "next"']]) {
+    ["good-suffix/next?text=%E0&pattern=%", "good-suffix", 1, 'no comparison "next"']]) {
     await page.goto(`${pageUrl}#${hash}`);
     const view = await shown(page, name, k);
     assert.ok(view.notice.includes(notice), `${hash}: ${view.notice}`);
