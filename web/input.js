@@ -132,3 +132,5 @@ $("own").addEventListener("click", () => {
 
 window.addEventListener("hashchange", openAddress);
 openAddress();
+// The table needs every program: load the others while the first one runs.
+PROGRAMS.forEach(loadProgram);

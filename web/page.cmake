@@ -40,7 +40,7 @@ foreach(program IN LISTS DEMO_PROGRAMS)
   endif()
   target_compile_definitions(${program} PRIVATE DEMO_MATCHER=${matcher_${program}})
   target_link_options(${program} PRIVATE -Oz -sMODULARIZE -sEXPORT_NAME=${factory}
-    -sSINGLE_FILE -sENVIRONMENT=web -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=${exported}
+    -sSINGLE_FILE -sENVIRONMENT=web -sFILESYSTEM=0 -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=${exported}
     -sEXPORTED_RUNTIME_METHODS=callMain,ccall)
   set_target_properties(${program} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY $<1:${page_dir}>

@@ -174,7 +174,9 @@ const INPUTS = [
   ["naive-rtl", "", "a"],
 ];
 test("own text and pattern", async (t) => {
-  const { page, errors } = await open("naive-rtl");
+  const [first, text, pattern] = INPUTS[0];
+  const { page, errors, ms: opened } = await open(`${first}/1?${query(text, pattern)}`);
+  t.diagnostic(`a link to one's own input: opened ${opened.toFixed(0)} ms after navigation`);
   for (const [name, text, pattern] of INPUTS) {
     await page.goto(`${pageUrl}#${name}/1?${query(text, pattern)}`);
     const { table, memo, status } = await shown(page, name, 1);
