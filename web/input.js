@@ -94,6 +94,7 @@ async function openAddress() {
   Object.assign(state, { name, input, run, blocks });
   $("side-by-side").setAttribute("aria-busy", "true");
   $("program").textContent = name;
+  for (const about of $("about").children) about.hidden = about.dataset.program !== name;
   $("output").textContent = run.output;
   for (const link of document.querySelectorAll("#programs a")) {
     link.toggleAttribute("aria-current", link.hash === `#${name}`);

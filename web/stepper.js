@@ -20,41 +20,88 @@ function markedLine(line, column, kind) {
   return [line.slice(0, column), mark, `${line.slice(column + 1)}\n`];
 }
 
+// The text's columns, numbered outside the block: units, and tens above them
+// where the text is longer than ten.
+function ruler(n) {
+  const columns = Array.from({ length: n }, (_, i) => i);
+  const units = `${" ".repeat(LEAD)}${columns.map((i) => i % 10).join("")}`;
+  const tens = `${" ".repeat(LEAD)}${columns.map((i) => (i % 10 === 0 && i > 0 ? (i / 10) % 10 : " ")).join("")}`;
+  return n > 10 ? `${tens}\n${units}` : units;
+}
+
+// What the run found, read from its occurrence lines.
+function verdict() {
+  const found = occurrences(state.blocks, state.run.pattern);
+  if (found.length === 0) return "no occurrence.";
+  return `found at position${found.length > 1 ? "s" : ""} ${found.join(", ")}.`;
+}
+
+// The status of comparison k: the pair and whether it matched, then where the
+// next block puts the pattern when it moves, or, after the last one, what the
+// run found.
+function statusOf(k) {
+  const { blocks } = state;
+  const { s, j, textChar, patternChar, match } = blocks[k - 1];
+  const status = `Comparison ${k} of ${blocks.length}: shift s = ${s}, index j = ${j}; `
+    + `pattern[${j}] "${patternChar}" and text[${s + j}] "${textChar}" `
+    + (match ? "match." : "do not match.");
+  const next = blocks[k];
+  if (next === undefined) return `${status} That was the last comparison: ${verdict()}`;
+  return next.s === s ? status : `${status} Next: shift s = ${next.s}, moved ${next.s - s}.`;
+}
+
 function show(k) {
   const { name, blocks, run } = state;
   state.k = Math.min(Math.max(k, 1), blocks.length);
+  const focused = document.activeElement;
   $("first").disabled = $("previous").disabled = state.k <= 1;
   $("next").disabled = $("last").disabled = state.k === blocks.length;
   $("play").disabled = blocks.length === 0;
+  if (focused?.disabled) handFocusOn(focused);
   history.replaceState(null, "", addressOf(name, Math.max(state.k, 1), state.input));
   if (blocks.length === 0) {
     $("block").replaceChildren();
-    $("block").hidden = $("after-box").hidden = true;
+    $("block-box").hidden = $("after-box").hidden = true;
     $("status").textContent = `No comparison: the pattern (${run.pattern.length} characters) is `
-      + `longer than the text (${run.text.length}), so it fits at no shift.`;
+      + `longer than the text (${run.text.length}), so it fits at no shift; ${verdict()}`;
     return;
   }
   const block = blocks[state.k - 1];
-  const { column, s, j, textChar, patternChar, match } = block;
-  const kind = match ? "match" : "mismatch";
   const [t, p, caret] = block.lines;
-  $("block").hidden = false;
-  $("block").replaceChildren(...markedLine(t, column, kind), ...markedLine(p, column, kind),
-    `${caret}\n\n`);
+  const kind = block.match ? "match" : "mismatch";
+  $("block-box").hidden = false;
+  $("ruler").textContent = ruler(t.length - LEAD);
+  $("block").replaceChildren(...markedLine(t, block.column, kind),
+    ...markedLine(p, block.column, kind), `${caret}\n\n`);
   // On a narrow screen the block scrolls sideways: keep the pair in view.
-  $("block").scrollLeft = $("block").querySelector("mark").offsetLeft - $("block").clientWidth / 2;
+  $("block-box").scrollLeft = $("block").querySelector("mark").offsetLeft
+    - $("block-box").clientWidth / 2;
   $("after").textContent = block.after.map((line) => `${line}\n`).join("");
   $("after-box").hidden = block.after.length === 0;
-  $("status").textContent = `Comparison ${state.k} of ${blocks.length}: shift s = ${s}, `
-    + `index j = ${j}; pattern[${j}] "${patternChar}" and text[${s + j}] "${textChar}" `
-    + (match ? "match." : "do not match.");
+  $("legend").hidden = !block.after.some((line) => line.startsWith("Good suffix = "));
+  $("status").textContent = statusOf(state.k);
 }
 
+// A button that has just disabled itself hands focus to the nearest enabled
+// button of its group, so that the keyboard's place is not lost.
+function handFocusOn(button) {
+  const group = [...button.parentElement.querySelectorAll("button")];
+  const at = group.indexOf(button);
+  const nearest = group.filter((other) => !other.disabled)
+    .sort((a, b) => Math.abs(group.indexOf(a) - at) - Math.abs(group.indexOf(b) - at))[0];
+  nearest?.focus();
+}
+
+// While playing, the status is not announced at every step; on pause it is
+// announced once, at the step reached.
 function pause() {
+  const playing = state.timer !== null;
   clearInterval(state.timer);
   state.timer = null;
   $("play").textContent = "Play";
   $("play").setAttribute("aria-pressed", "false");
+  $("status").setAttribute("aria-live", "polite");
+  if (playing) $("status").textContent = $("status").textContent;
 }
 
 function play() {
@@ -64,6 +111,7 @@ function play() {
     Number($("speed").value));
   $("play").textContent = "Pause";
   $("play").setAttribute("aria-pressed", "true");
+  $("status").setAttribute("aria-live", "off");
 }
 
 const togglePlay = () => (state.timer ? pause() : play());
@@ -82,10 +130,13 @@ $("speed").addEventListener("change", () => state.timer && play());
 const KEYS = { ArrowLeft: actions.previous, ArrowRight: actions.next, Home: actions.first,
   End: actions.last, " ": togglePlay };
 document.addEventListener("keydown", (event) => {
-  // Form controls and the output's summary keep their own keys.
+  // Fields and scrolling boxes keep all their keys; buttons, links and the
+  // output's summary keep Space and Enter, which press them.
+  const { key, target } = event;
   if (event.altKey || event.ctrlKey || event.metaKey || state.blocks.length === 0
-      || event.target.closest("select, input, summary")) return;
-  const action = KEYS[event.key];
+      || target.closest("input, select, textarea, [tabindex='0']")
+      || (target.closest("button, a, summary") && (key === " " || key === "Enter"))) return;
+  const action = KEYS[key];
   if (action) {
     event.preventDefault();
     action();

@@ -11,6 +11,7 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
+import { createRequire } from "node:module";
 import { chromium } from "playwright-core";
 
 const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
@@ -19,6 +20,7 @@ const tests = new URL("../", import.meta.url);
 const pageUrl = pathToFileURL(resolve(fileURLToPath(new URL("../..", import.meta.url)),
   process.env.PAGE ?? "build-web/web", "index.html")).href;
 const query = (text, pattern) => new URLSearchParams({ text, pattern });
+const axe = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 // The blocks of an output for a text and a pattern, checked to be well
 // formed: each one's text, its shift, index and whether its pair is equal,
@@ -86,7 +88,7 @@ async function open(hash) {
 async function shown(page, name, k) {
   await page.waitForFunction(([name, k]) => location.hash.startsWith(`#${name}/${k}`)
     && document.getElementById("status").textContent.startsWith(`Comparison ${k} of `)
-      === !document.getElementById("block").hidden
+      === !document.getElementById("block-box").hidden
     && !document.getElementById("side-by-side").hasAttribute("aria-busy"), [name, k]);
   return page.evaluate(() => {
     const $ = (id) => document.getElementById(id);
@@ -113,8 +115,11 @@ async function shown(page, name, k) {
 
 // Steps through a run by keys and by a link, checking each step shown against
 // the run's blocks.
-async function checkSteps(page, name, blocks, input) {
+async function checkSteps(page, name, blocks, input, pattern) {
   const n = blocks.length;
+  const found = reported(blocks, pattern);
+  const verdict = found.length === 0 ? "no occurrence."
+    : `found at position${found.length > 1 ? "s" : ""} ${found.join(", ")}.`;
   const suffix = input ? `?${input}` : "";
   // A link to the first block with lines after it, else to the middle one.
   const linked = blocks.findIndex((block) => block.after !== "") + 1 || Math.ceil(n / 2);
@@ -127,7 +132,10 @@ async function checkSteps(page, name, blocks, input) {
     const { s, j, same, text, after } = blocks[k - 1];
     assert.ok(view.status.startsWith(`Comparison ${k} of ${n}: shift s = ${s}, index j = ${j};`),
       view.status);
-    assert.ok(view.status.endsWith(same ? " match." : " do not match."), view.status);
+    const next = blocks[k]?.s ?? s;
+    const then = k === n ? ` That was the last comparison: ${verdict}`
+      : next === s ? "" : ` Next: shift s = ${next}, moved ${next - s}.`;
+    assert.ok(view.status.endsWith(`${same ? '" match.' : '" do not match.'}${then}`), view.status);
     assert.equal(view.block, text, `${how} block ${k}`);
     assert.equal(view.after, after, `${how} block ${k}`);
     assert.deepEqual(view.marks, [3 + s + j, 3 + s + j], `${how} block ${k}`);
@@ -149,7 +157,7 @@ for (const name of PROGRAMS) {
       ? ["-1", "-1", "-1", "1", "-1", "1"] : null);
     assert.deepEqual([await page.inputValue("#text"), await page.inputValue("#pattern")],
       [text, pattern]);
-    await checkSteps(page, name, blocks, null);
+    await checkSteps(page, name, blocks, null, pattern);
 
     // The page's entry on the program's own text and pattern prints what its main prints.
     await page.click("#own");
@@ -157,7 +165,16 @@ for (const name of PROGRAMS) {
     await shown(page, name, 1);
     await page.evaluate(() => document.activeElement.blur()); // fields keep their keys
     assert.equal(await page.textContent("#output"), expected);
-    await checkSteps(page, name, blocks, query(text, pattern));
+    await checkSteps(page, name, blocks, query(text, pattern), pattern);
+
+    // No accessibility rule broken, wide or on a phone.
+    await page.addScriptTag({ path: axe });
+    for (const width of [1100, 360]) {
+      await page.setViewportSize({ width, height: 740 });
+      const { violations } = await page.evaluate(() => window.axe.run({ preload: false }));
+      assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((node) => node.target)}`), [],
+        `${width} px`);
+    }
     assert.deepEqual(errors, []);
   });
 }
@@ -192,7 +209,7 @@ test("own text and pattern", async (t) => {
       if (program === name) {
         assert.equal(await page.textContent("#output"), output);
         if (blocks.length === 0) assert.match(status, /^No comparison: .* longer than the text/);
-        await checkSteps(page, name, blocks, query(text, pattern));
+        await checkSteps(page, name, blocks, query(text, pattern), pattern);
       }
     }
     assert.deepEqual(memo, table);
@@ -261,11 +278,47 @@ test("bad input is refused and runs nothing; any allowed text round-trips in lin
     const view = await shown(page, name, k);
     assert.ok(view.notice.includes(notice), `${hash}: ${view.notice}`);
   }
+  assert.deepEqual(errors, []);
+});
+
+test("controls stay put; keys press the focused button or leave scrolling boxes alone", async () => {
+  const { page, errors } = await open("good-suffix/2");
+  // Steps 3 to 5 print a report, nothing, and a report after their blocks.
+  for (const width of [1100, 360]) {
+    await page.setViewportSize({ width, height: 740 });
+    await page.goto(`${pageUrl}#good-suffix/2`);
+    const tops = [];
+    for (const k of [2, 3, 4, 5, 6]) {
+      await shown(page, "good-suffix", k);
+      tops.push((await page.locator("#next").boundingBox()).y);
+      await page.click("#next");
+    }
+    assert.deepEqual(tops, Array(5).fill(tops[0]), `${width} px`);
+  }
+  await page.focus("#next");
+  await page.keyboard.press("Space");
+  await shown(page, "good-suffix", 8);
+  assert.equal(await page.getAttribute("#play", "aria-pressed"), "false");
+  await page.goto(`${pageUrl}#good-suffix/13`);
+  await shown(page, "good-suffix", 13);
+  await page.focus("#next");
+  await page.keyboard.press("Enter");
+  await shown(page, "good-suffix", 14);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "previous");
+  await page.click("summary");
+  for (const box of ["#output", "#block-box"]) {
+    await page.focus(box);
+    await page.keyboard.press("Home");
+    await page.keyboard.press("ArrowLeft");
+    await shown(page, "good-suffix", 14);
+  }
   await page.selectOption("#speed", "100");
-  await page.focus("#block");
+  await page.evaluate(() => document.activeElement.blur());
   await page.keyboard.press("Space");
   await shown(page, "good-suffix", 3);
+  assert.equal(await page.getAttribute("#status", "aria-live"), "off");
   await page.keyboard.press("Space");
   assert.equal(await page.getAttribute("#play", "aria-pressed"), "false");
+  assert.equal(await page.getAttribute("#status", "aria-live"), "polite");
   assert.deepEqual(errors, []);
 });
