@@ -105,6 +105,8 @@ async function shown(page, name, k) {
         return range.toString().split("\n").at(-1).length;
       }),
       input: location.hash.split("?")[1] ?? "",
+      // The frame that tells match from mismatch without colour.
+      frame: getComputedStyle($("block").querySelector("mark") ?? $("block")).outlineStyle,
       memo: $("memo-box").hidden ? null : [...$("memo-table").querySelectorAll("td")]
         .map((td) => td.textContent),
       table: [...$("side-by-side").tBodies[0].rows].map((row) => [...row.cells]
@@ -139,6 +141,7 @@ async function checkSteps(page, name, blocks, input, pattern) {
     assert.equal(view.block, text, `${how} block ${k}`);
     assert.equal(view.after, after, `${how} block ${k}`);
     assert.deepEqual(view.marks, [3 + s + j, 3 + s + j], `${how} block ${k}`);
+    assert.equal(view.frame, same ? "solid" : "dashed");
     assert.equal(view.notice, "");
     assert.equal(view.input, input?.toString() ?? "");
   }
