@@ -99,6 +99,11 @@ async function openAddress() {
   for (const link of document.querySelectorAll("#programs a")) {
     link.toggleAttribute("aria-current", link.hash === `#${name}`);
   }
+  // On a phone the list scrolls sideways: bring the program shown into view.
+  const list = $("programs");
+  const current = list.querySelector("[aria-current]").getBoundingClientRect();
+  list.scrollLeft += current.left - list.getBoundingClientRect().left
+    - (list.clientWidth - current.width) / 2;
   if (linked === null || input !== null) {
     $("text").value = run.text;
     $("pattern").value = run.pattern;
