@@ -113,6 +113,7 @@ async function openAddress() {
     $("pattern").value = linked.pattern;
   }
   showNotice(notices.join(" "));
+  drawMap(run, blocks);
   show(k);
   fillMemoTable(run.table);
   const all = await Promise.all(PROGRAMS.map((program) => runOn(program, run.text, run.pattern)));

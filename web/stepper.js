@@ -80,6 +80,7 @@ function show(k) {
   $("after-box").hidden = block.after.length === 0;
   $("legend").hidden = !block.after.some((line) => line.startsWith("Good suffix = "));
   $("status").textContent = statusOf(state.k);
+  markOnMap(state.k);
 }
 
 // A button that has just disabled itself hands focus to the nearest enabled

@@ -229,6 +229,15 @@ test("own text and pattern", async (t) => {
   assert.deepEqual((await shown(page, "prefix-overlap", 1)).table.map((row) => row[1]),
     ["41", "41", "41", "1640", "1640"]);
   t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms`);
+  const [draw, step] = await page.evaluate(() => {
+    const start = performance.now();
+    drawMap(state.run, state.blocks);
+    document.body.getBoundingClientRect(); // the layout too
+    const drawn = performance.now();
+    for (let k = 1; k <= state.blocks.length; k += 41) show(k);
+    return [drawn - start, (performance.now() - drawn) / Math.ceil(state.blocks.length / 41)];
+  });
+  t.diagnostic(`its map of 1,640 comparisons drawn in ${draw.toFixed(0)} ms; a step shown in ${step.toFixed(1)} ms`);
   for (const program of PROGRAMS) {
     const heap = await page.evaluate(async ([program, text, pattern]) => {
       const { module } = await loadProgram(program);
@@ -280,6 +289,46 @@ test("bad input is refused and runs nothing; any allowed text round-trips in lin
     await page.goto(`${pageUrl}#${hash}`);
     const view = await shown(page, name, k);
     assert.ok(view.notice.includes(notice), `${hash}: ${view.notice}`);
+  }
+  assert.deepEqual(errors, []);
+});
+
+test("the map shows each comparison at its shift and index, and opens it", async () => {
+  const { page, errors } = await open("naive-rtl");
+  for (const name of ["naive-rtl", "good-suffix"]) {
+    const expected = readFileSync(new URL(`expected/${name}.txt`, tests), "utf8");
+    const [text, pattern] = expected.split("\n").map((line) => line.slice(3));
+    const blocks = blocksOf(expected, text, pattern);
+    await page.goto(`${pageUrl}#${name}/1`);
+    await shown(page, name, 1);
+    // Where each comparison's cell stands: the text index of its column, and
+    // its row among the rows of shifts; and what each row found.
+    const map = await page.evaluate(() => {
+      const box = (element) => element.getBoundingClientRect();
+      const columns = [...document.querySelectorAll("#map .map-text")].map((c) => box(c).left);
+      const rows = [...document.querySelectorAll("#map .map-shift")];
+      const near = (a, b) => Math.abs(a - b) < 1; // a pixel's rounding apart
+      const rowOf = (element) => rows.findIndex((row) => near(box(row).top, box(element).top));
+      return {
+        shifts: rows.map((row) => row.textContent),
+        cells: [...document.querySelectorAll("#map [data-step]")].map((cell) => [
+          Number(cell.dataset.step), rowOf(cell),
+          columns.findIndex((left) => near(left, box(cell).left)),
+          cell.classList.contains("match") ? "match" : "mismatch"]).sort((a, b) => a[0] - b[0]),
+        found: [...document.querySelectorAll("#map .map-found")].map((f) => [rowOf(f), f.textContent]),
+      };
+    });
+    const shifts = blocks.map((block) => block.s).filter((s, i, all) => s !== all[i - 1]);
+    assert.deepEqual(map.shifts, shifts.map((s) => `s = ${s}`));
+    assert.deepEqual(map.cells, blocks.map((block, i) => [i + 1, shifts.indexOf(block.s),
+      block.s + block.j, block.same ? "match" : "mismatch"]));
+    assert.deepEqual(map.found, reported(blocks, pattern).map((s) => [shifts.indexOf(s), `found at ${s}`]));
+    const n = blocks.length;
+    await page.click(`#map [data-step="${n}"]`);
+    await shown(page, name, n);
+    await page.keyboard.press("ArrowLeft");
+    await page.keyboard.press("Enter");
+    await shown(page, name, n - 1);
   }
   assert.deepEqual(errors, []);
 });
