@@ -33,7 +33,7 @@ function mapLine(className, label, from, cells) {
 function drawMap({ text, pattern }, blocks) {
   const columns = Array.from(text, (c, i) => [i % 10, c]);
   const lines = [
-    mapLine("map-head", mapItem("map-corner", ""), 0,
+    mapLine("map-head", mapItem("map-corner", "index"), 0,
       columns.map(([i]) => mapItem("map-index", i))),
     mapLine("map-head", mapItem("map-corner", "text"), 0,
       columns.map(([, c]) => mapItem("map-text", c))),
