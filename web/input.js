@@ -113,11 +113,17 @@ async function openAddress() {
     $("pattern").value = linked.pattern;
   }
   showNotice(notices.join(" "));
-  drawMap(run, blocks);
+  clearMap();
   show(k);
   fillMemoTable(run.table);
   const all = await Promise.all(PROGRAMS.map((program) => runOn(program, run.text, run.pattern)));
-  if (opening === state.opening) fillSideBySide(all, { text: run.text, pattern: run.pattern });
+  if (opening !== state.opening) return;
+  fillSideBySide(all, { text: run.text, pattern: run.pattern });
+  // The map comes last, after the table has been painted.
+  await new Promise((resolve) => setTimeout(resolve));
+  if (opening !== state.opening) return;
+  drawMap(run, blocks);
+  markOnMap(state.k);
 }
 
 function showNotice(text) {

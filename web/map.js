@@ -8,6 +8,9 @@
 
 let mapCells = []; // the cell of comparison k at index k - 1
 
+// A character as the map shows it: a space as "␣", so that it can be seen.
+const visible = (c) => (c === " " ? "\u2423" : c);
+
 function mapItem(className, content) {
   const item = document.createElement("span");
   item.className = className;
@@ -27,6 +30,13 @@ function mapLine(className, label, from, cells) {
   return line;
 }
 
+// Until the map of a new run is drawn, there is none.
+function clearMap() {
+  mapCells = [];
+  $("map").replaceChildren();
+  $("map-box").hidden = true;
+}
+
 // Every row has its label first, then one cell for each text index it
 // covers, all of one width, so that a text index is a column. The first two
 // lines are the text's indices and its characters.
@@ -36,14 +46,14 @@ function drawMap({ text, pattern }, blocks) {
     mapLine("map-head", mapItem("map-corner", "index"), 0,
       columns.map(([i]) => mapItem("map-index", i))),
     mapLine("map-head", mapItem("map-corner", "text"), 0,
-      columns.map(([, c]) => mapItem("map-text", c))),
+      columns.map(([, c]) => mapItem("map-text", visible(c)))),
   ];
   mapCells = [];
   let cells = null; // the pattern's cells on the current row, by index j
   blocks.forEach((block, at) => {
     const k = at + 1;
     if (at === 0 || block.s !== blocks[at - 1].s) {
-      cells = Array.from(pattern, (c) => mapItem("map-span", c));
+      cells = Array.from(pattern, (c) => mapItem("map-span", visible(c)));
       lines.push(mapLine("map-row", mapItem("map-shift", `s = ${block.s}`), block.s, cells));
     }
     const cell = cells[block.j];
