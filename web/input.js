@@ -96,22 +96,12 @@ async function openAddress() {
   $("program").textContent = name;
   for (const about of $("about").children) about.hidden = about.dataset.program !== name;
   $("output").textContent = run.output;
-  for (const link of document.querySelectorAll("#programs a")) {
-    link.toggleAttribute("aria-current", link.hash === `#${name}`);
-  }
-  // On a phone the list scrolls sideways: bring the program shown into view.
-  const list = $("programs");
-  const current = list.querySelector("[aria-current]").getBoundingClientRect();
-  list.scrollLeft += current.left - list.getBoundingClientRect().left
-    - (list.clientWidth - current.width) / 2;
-  if (linked === null || input !== null) {
-    $("text").value = run.text;
-    $("pattern").value = run.pattern;
-    checkInput(run);
-  } else {
-    $("text").value = linked.text;
-    $("pattern").value = linked.pattern;
-  }
+  markProgram(name);
+  // Input from the address that is not allowed stays in the fields, to be mended.
+  const fields = linked !== null && input === null ? linked : run;
+  $("text").value = fields.text;
+  $("pattern").value = fields.pattern;
+  if (fields === run) checkInput(run);
   showNotice(notices.join(" "));
   clearMap();
   show(k);
@@ -124,6 +114,18 @@ async function openAddress() {
   if (opening !== state.opening) return;
   drawMap(run, blocks);
   markOnMap(state.k);
+}
+
+// Marks the program shown in the list; on a phone, where the list scrolls
+// sideways, brings it into view.
+function markProgram(name) {
+  for (const link of document.querySelectorAll("#programs a")) {
+    link.toggleAttribute("aria-current", link.hash === `#${name}`);
+  }
+  const list = $("programs");
+  const current = list.querySelector("[aria-current]").getBoundingClientRect();
+  list.scrollLeft += current.left - list.getBoundingClientRect().left
+    - (list.clientWidth - current.width) / 2;
 }
 
 function showNotice(text) {
