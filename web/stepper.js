@@ -23,9 +23,9 @@ function markedLine(line, column, kind) {
 // The text's columns, numbered outside the block: units, and tens above them
 // where the text is longer than ten.
 function ruler(n) {
-  const columns = Array.from({ length: n }, (_, i) => i);
-  const units = `${" ".repeat(LEAD)}${columns.map((i) => i % 10).join("")}`;
-  const tens = `${" ".repeat(LEAD)}${columns.map((i) => (i % 10 === 0 && i > 0 ? (i / 10) % 10 : " ")).join("")}`;
+  const line = (digit) => " ".repeat(LEAD) + Array.from({ length: n }, (_, i) => digit(i)).join("");
+  const units = line((i) => i % 10);
+  const tens = line((i) => (i % 10 === 0 && i > 0 ? (i / 10) % 10 : " "));
   return n > 10 ? `${tens}\n${units}` : units;
 }
 
