@@ -9,14 +9,16 @@ const LEAD = 3; // "T: ", "P: " and the caret line's lead are three columns wide
 
 // Splits a run's output into its alignment blocks (T line, P line, caret
 // line, empty line), each with the lines printed right after it, and reads
-// each block.
-function readBlocks({ output, text, pattern }) {
+// each block. For prefix-overlap-memo each block also keeps the overlap table
+// as it stood when the block was printed.
+function readBlocks({ output, text, pattern, tables }) {
   const lines = output.split("\n").slice(0, -1);
   const blocks = [];
   for (let i = 0; i < lines.length; i++) {
     if (lines[i] === `T: ${text}` && lines[i + 1]?.startsWith("P: ")
         && /^ *\^$/.test(lines[i + 2] ?? "") && lines[i + 3] === "") {
-      blocks.push(readBlock(lines.slice(i, i + 3), pattern.length));
+      blocks.push({ ...readBlock(lines.slice(i, i + 3), pattern.length),
+        tableBefore: tables?.get(i) ?? null });
       i += 3;
     } else if (blocks.length > 0) {
       blocks.at(-1).after.push(lines[i]);

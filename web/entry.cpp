@@ -1,8 +1,11 @@
 // The page's entry into a demonstration program, compiled into the program's
 // WebAssembly module beside its own source: it runs the program's own matcher
 // through the occurrence driver on a learner's text and pattern, exactly as
-// the program's main does with its constants. DEMO_MATCHER names the matcher;
-// DEMO_MEMO_TABLE marks the program that remembers borders in KMPFailureF.
+// the program's main does with its constants, and lets the page ask the
+// program's own shift helpers what they answer. DEMO_MATCHER names the
+// matcher; DEMO_LAST_POS marks the program with findLastPos, DEMO_OVERLAP the
+// one whose MaxOverlap keeps no state, and DEMO_MEMO_TABLE the program that
+// remembers borders in KMPFailureF.
 
 #include <string>
 
@@ -10,14 +13,40 @@
 
 int DEMO_MATCHER(std::string text, std::string pattern, int start);
 
+#ifdef DEMO_LAST_POS
+int findLastPos(std::string pattern, char c);
+
+// The program's findLastPos, for a pattern and a character code.
+extern "C" int findLastPos(const char* pattern, int c)
+{
+    return findLastPos(std::string(pattern), static_cast<char>(c));
+}
+#endif
+
+#ifdef DEMO_OVERLAP
+int MaxOverlap(std::string S);
+
+// The program's MaxOverlap: the length of the longest border of S.
+extern "C" int MaxOverlap(const char* S)
+{
+    return MaxOverlap(std::string(S));
+}
+#endif
+
 #ifdef DEMO_MEMO_TABLE
 #include <vector>
 
 extern std::vector<int> KMPFailureF;
 void prepareFailureTable(int m);
 
-// Entry L of the overlap table as the last run left it: a border length, or
-// -1 where none was stored (and for any L outside the table).
+// The overlap table as it stands: its number of entries, and entry L, a
+// border length or -1 where none is stored (and for any L outside the table).
+// The page reads it while the program prints, to see it grow step by step.
+extern "C" int failureTableSize()
+{
+    return static_cast<int>(KMPFailureF.size());
+}
+
 extern "C" int failureEntry(int L)
 {
     bool inTable = L >= 0 && L < static_cast<int>(KMPFailureF.size());

@@ -105,7 +105,6 @@ async function openAddress() {
   showNotice(notices.join(" "));
   clearMap();
   show(k);
-  fillMemoTable(run.table);
   const all = await Promise.all(PROGRAMS.map((program) => runOn(program, run.text, run.pattern)));
   if (opening !== state.opening) return;
   fillSideBySide(all, { text: run.text, pattern: run.pattern });

@@ -3,7 +3,8 @@
 // same shift), top to bottom in the order made, the text's indices as the
 // columns. Each row shows the pattern's span at its shift and, at their text
 // indices, the comparisons made there, filled for a match and dashed for a
-// mismatch; a row that completed an occurrence says so. Everything is read
+// mismatch, the reason for the move in a mismatch's label; a row that
+// completed an occurrence says so. Everything is read
 // from the blocks, as the stepper reads them.
 
 let mapCells = []; // the cell of comparison k at index k - 1
@@ -40,7 +41,8 @@ function clearMap() {
 // Every row has its label first, then one cell for each text index it
 // covers, all of one width, so that a text index is a column. The first two
 // lines are the text's indices and its characters.
-function drawMap({ text, pattern }, blocks) {
+function drawMap(run, blocks) {
+  const { text, pattern } = run;
   const columns = Array.from(text, (c, i) => [i % 10, c]);
   const lines = [
     mapLine("map-head", mapItem("map-corner", "index"), 0,
@@ -62,7 +64,7 @@ function drawMap({ text, pattern }, blocks) {
     cell.tabIndex = -1;
     cell.setAttribute("role", "button");
     cell.setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] and `
-      + `text[${block.s + block.j}] ${block.match ? "match" : "do not match"}`);
+      + `text[${block.s + block.j}] ${block.match ? "match" : `do not match; ${explain(run, blocks, k).phrase}`}`);
     mapCells.push(cell);
     const found = occurrences([block], pattern);
     if (found.length > 0) lines.at(-1).append(mapItem("map-found", `found at ${found[0]}`));

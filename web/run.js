@@ -14,10 +14,12 @@ const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap
 
 const $ = (id) => document.getElementById(id);
 
-const modules = new Map(); // program name -> promise of { module, lines }
+const modules = new Map(); // program name -> promise of { module, lines, tables }
 
 // Loads a program's script once and makes its module, whose standard output
-// goes line by line into `lines`.
+// goes line by line into `lines`. For prefix-overlap-memo, each line that may
+// begin a block also takes a copy of the overlap table as it stands then, in
+// `tables` under the line's index: the table a block's step starts from.
 function loadProgram(name) {
   if (!modules.has(name)) {
     modules.set(name, new Promise((resolve, reject) => {
@@ -25,13 +27,18 @@ function loadProgram(name) {
       script.src = `${name}.js`;
       script.onerror = () => reject(new Error(`cannot load ${script.src}`));
       script.onload = async () => {
-        const lines = [];
+        const program = { lines: [], tables: new Map() };
         const createModule = window[`demo_${name.replaceAll("-", "_")}`];
-        const module = await createModule({
-          print: (line) => lines.push(line),
+        program.module = await createModule({
+          print: (line) => {
+            if (line.startsWith("T: ") && program.module._failureEntry) {
+              program.tables.set(program.lines.length, overlapTable(program));
+            }
+            program.lines.push(line);
+          },
           printErr: (line) => console.error(`${name}: ${line}`),
         });
-        resolve({ module, lines });
+        resolve(program);
       };
       document.head.append(script);
     }));
@@ -39,18 +46,21 @@ function loadProgram(name) {
   return modules.get(name);
 }
 
-// Everything one call of the program printed.
-function collect({ module, lines }, call) {
-  lines.length = 0;
+// Everything one call of the program printed, with the tables taken while it
+// printed and the one it left; the program itself, to ask its helpers.
+function collect(name, program, call) {
+  program.lines.length = 0;
+  program.tables = new Map();
   call();
-  return lines.map((line) => `${line}\n`).join("");
+  return { name, program, output: program.lines.map((line) => `${line}\n`).join(""),
+    tables: program.tables, table: overlapTable(program) };
 }
 
-// For prefix-overlap-memo, what its overlap table KMPFailureF holds after a
-// run with a pattern of length m: entry L for L = 0 .. m - 1. Null for the
-// programs without one.
-function overlapTable({ module }, m) {
-  return module._failureEntry ? Array.from({ length: m }, (_, L) => module._failureEntry(L)) : null;
+// For prefix-overlap-memo, what its overlap table KMPFailureF holds now:
+// entry L for every L of the table. Null for the programs without one.
+function overlapTable({ module }) {
+  if (!module._failureEntry) return null;
+  return Array.from({ length: module._failureTableSize() }, (_, L) => module._failureEntry(L));
 }
 
 const demonstrations = new Map(); // program name -> promise of its main's run
@@ -60,10 +70,9 @@ const demonstrations = new Map(); // program name -> promise of its main's run
 function runMain(name) {
   if (!demonstrations.has(name)) {
     demonstrations.set(name, loadProgram(name).then((program) => {
-      const output = collect(program, () => program.module.callMain([]));
-      const [t, p] = output.split("\n");
-      const pattern = p.slice(3);
-      return { text: t.slice(3), pattern, output, table: overlapTable(program, pattern.length) };
+      const run = collect(name, program, () => program.module.callMain([]));
+      const [t, p] = run.output.split("\n");
+      return { ...run, text: t.slice(3), pattern: p.slice(3) };
     }));
   }
   return demonstrations.get(name);
@@ -72,9 +81,9 @@ function runMain(name) {
 // Runs the program's matcher on a text and a pattern through its entry.
 async function runEntry(name, text, pattern) {
   const program = await loadProgram(name);
-  const output = collect(program,
+  const run = collect(name, program,
     () => program.module.ccall("runOn", null, ["string", "string"], [text, pattern]));
-  return { text, pattern, output, table: overlapTable(program, pattern.length) };
+  return { ...run, text, pattern };
 }
 
 // The runs of one input, kept while the page shows that input.

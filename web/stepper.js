@@ -12,12 +12,22 @@ function addressOf(name, k, input) {
   return `#${name}/${k}${input ? `?${new URLSearchParams(input)}` : ""}`;
 }
 
-// A line with the character in the caret's column marked.
-function markedLine(line, column, kind) {
-  const mark = document.createElement("mark");
-  mark.className = kind;
-  mark.textContent = line[column];
-  return [line.slice(0, column), mark, `${line.slice(column + 1)}\n`];
+// One line of the block: the character in the caret's column marked as a
+// match or a mismatch, and the span the shift rule used (columns from up to
+// to), if any, marked as evidence.
+function markedLine(line, column, kind, evidence) {
+  const plain = (from, to) => {
+    if (column < from || column >= to) return [line.slice(from, to)];
+    const mark = document.createElement("mark");
+    mark.className = kind;
+    mark.textContent = line[column];
+    return [line.slice(from, column), mark, line.slice(column + 1, to)];
+  };
+  if (!evidence) return [...plain(0, line.length), "\n"];
+  const used = document.createElement("span");
+  used.className = "evidence";
+  used.append(...plain(evidence.from, evidence.to));
+  return [...plain(0, evidence.from), used, ...plain(evidence.to, line.length), "\n"];
 }
 
 // The text's columns, numbered outside the block: units, and tens above them
@@ -60,6 +70,9 @@ function show(k) {
   if (focused?.disabled) handFocusOn(focused);
   history.replaceState(null, "", addressOf(name, Math.max(state.k, 1), state.input));
   if (blocks.length === 0) {
+    $("memo-box").hidden = run.table === null;
+    if (run.table) fillMemoTable(run.table, 0, null);
+    $("why").textContent = "";
     $("block").replaceChildren();
     $("block-box").hidden = $("after-box").hidden = true;
     $("status").textContent = `No comparison: the pattern (${run.pattern.length} characters) is `
@@ -69,16 +82,23 @@ function show(k) {
   const block = blocks[state.k - 1];
   const [t, p, caret] = block.lines;
   const kind = block.match ? "match" : "mismatch";
+  const why = explain(run, blocks, state.k);
+  const evidence = (line) => why?.evidence.find((used) => used.line === line);
   $("block-box").hidden = false;
   $("ruler").textContent = ruler(t.length - LEAD);
-  $("block").replaceChildren(...markedLine(t, block.column, kind),
-    ...markedLine(p, block.column, kind), `${caret}\n\n`);
+  $("block").replaceChildren(...markedLine(t, block.column, kind, evidence(0)),
+    ...markedLine(p, block.column, kind, evidence(1)), `${caret}\n\n`);
   // On a narrow screen the block scrolls sideways: keep the pair in view.
   $("block-box").scrollLeft = $("block").querySelector("mark").offsetLeft
     - $("block-box").clientWidth / 2;
-  $("after").textContent = block.after.map((line) => `${line}\n`).join("");
+  $("after").replaceChildren(...block.after.flatMap((line, i) => [i === why?.decisive
+    ? Object.assign(document.createElement("strong"), { className: "decisive", textContent: line })
+    : line, "\n"]));
   $("after-box").hidden = block.after.length === 0;
   $("legend").hidden = !block.after.some((line) => line.startsWith("Good suffix = "));
+  $("why").textContent = why?.text ?? "";
+  $("memo-box").hidden = run.table === null;
+  if (run.table) fillMemoTable(tableAfter(run, blocks, state.k), state.k, why?.entry ?? null);
   $("status").textContent = statusOf(state.k);
   markOnMap(state.k);
 }
@@ -93,16 +113,21 @@ function handFocusOn(button) {
   nearest?.focus();
 }
 
-// While playing, the status is not announced at every step; on pause it is
-// announced once, at the step reached.
+// What a step says is announced: the status, the explanation and the lines
+// printed after the block. While playing none is announced at every step; on
+// pause they are announced once, at the step reached.
+function announce(live) {
+  for (const id of ["status", "why", "after"]) $(id).setAttribute("aria-live", live ? "polite" : "off");
+}
+
 function pause() {
   const playing = state.timer !== null;
   clearInterval(state.timer);
   state.timer = null;
   $("play").textContent = "Play";
   $("play").setAttribute("aria-pressed", "false");
-  $("status").setAttribute("aria-live", "polite");
-  if (playing) $("status").textContent = $("status").textContent;
+  announce(true);
+  if (playing) show(state.k);
 }
 
 function play() {
@@ -112,7 +137,7 @@ function play() {
     Number($("speed").value));
   $("play").textContent = "Pause";
   $("play").setAttribute("aria-pressed", "true");
-  $("status").setAttribute("aria-live", "off");
+  announce(false);
 }
 
 const togglePlay = () => (state.timer ? pause() : play());

@@ -30,17 +30,22 @@ function cell(content) {
   return td;
 }
 
-// Entry L for L = 0 .. m - 1, under a header row of the prefixes' lengths;
-// shown for the program that has the table.
-function fillMemoTable(table) {
-  $("memo-box").hidden = table === null;
-  if (table === null) return;
+// Entry L of the overlap table for L = 0 .. m - 1, under a header row of the
+// prefixes' lengths, as it stood after comparison k (0: a run without any);
+// the entry that comparison's mismatch asked for is marked.
+function fillMemoTable(table, k, asked) {
+  $("memo-when").textContent = k > 0 ? `after comparison ${k}` : "after the run";
+  const marked = (element, L) => {
+    if (L === asked) element.classList.add("asked");
+    return element;
+  };
   const lengths = table.map((_, L) => {
     const th = document.createElement("th");
     th.scope = "col";
     th.textContent = L;
-    return th;
+    return marked(th, L);
   });
   $("memo-lengths").replaceChildren($("memo-lengths").cells[0], ...lengths);
-  $("memo-entries").replaceChildren($("memo-entries").cells[0], ...table.map(cell));
+  $("memo-entries").replaceChildren($("memo-entries").cells[0],
+    ...table.map((entry, L) => marked(cell(entry), L)));
 }

@@ -156,8 +156,7 @@ for (const name of PROGRAMS) {
     t.diagnostic(`${name}: opened ${ms.toFixed(0)} ms after navigation`);
     assert.equal(await page.textContent("#output"), expected);
     const view = await shown(page, name, 1);
-    assert.deepEqual(view.memo, name === "prefix-overlap-memo"
-      ? ["-1", "-1", "-1", "1", "-1", "1"] : null);
+    assert.deepEqual(view.memo, name === "prefix-overlap-memo" ? Array(6).fill("-1") : null);
     assert.deepEqual([await page.inputValue("#text"), await page.inputValue("#pattern")],
       [text, pattern]);
     await checkSteps(page, name, blocks, null, pattern);
@@ -201,7 +200,7 @@ test("own text and pattern", async (t) => {
   t.diagnostic(`a link to one's own input: opened ${opened.toFixed(0)} ms after navigation`);
   for (const [name, text, pattern, table = null] of INPUTS) {
     await page.goto(`${pageUrl}#${name}/1?${query(text, pattern)}`);
-    const { table: rows, memo, status } = await shown(page, name, 1);
+    const { table: rows, status } = await shown(page, name, 1);
     const scan = [...text].map((_, s) => s).filter((s) => text.startsWith(pattern, s));
     for (const [i, program] of PROGRAMS.entries()) {
       const output = await page.evaluate((args) => runEntry(...args).then((run) => run.output),
@@ -215,7 +214,10 @@ test("own text and pattern", async (t) => {
         await checkSteps(page, name, blocks, query(text, pattern), pattern);
       }
     }
-    assert.deepEqual(memo, table);
+    // The table as the run left it, after the last comparison.
+    const last = Number(rows[PROGRAMS.indexOf(name)][1]);
+    await page.goto(`${pageUrl}#${name}/${last}?${query(text, pattern)}`);
+    assert.deepEqual((await shown(page, name, Math.max(last, 1))).memo, table);
   }
 
   // Budget: the largest input and its table, and 1,000 runs in a row.
@@ -229,19 +231,25 @@ test("own text and pattern", async (t) => {
     history.replaceState(null, "", address);
     await openAddress();
     return shown - start;
-  }, `#prefix-overlap/1?${query(...largest)}`);
-  assert.deepEqual((await shown(page, "prefix-overlap", 1)).table.map((row) => row[1]),
+  }, `#prefix-overlap-memo/1?${query(...largest)}`);
+  assert.deepEqual((await shown(page, "prefix-overlap-memo", 1)).table.map((row) => row[1]),
     ["41", "41", "41", "1640", "1640"]);
   t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms`);
   const [draw, step] = await page.evaluate(() => {
+    // Each alignment's mismatch, explained afresh and laid out, then the map.
+    state.blocks = readBlocks(state.run);
     const start = performance.now();
+    for (let k = 40; k <= state.blocks.length; k += 40) {
+      show(k);
+      document.body.getBoundingClientRect();
+    }
+    const shown = performance.now();
     drawMap(state.run, state.blocks);
     document.body.getBoundingClientRect(); // laid out too
-    const drawn = performance.now();
-    for (let k = 1; k <= state.blocks.length; k += 41) show(k);
-    return [drawn - start, (performance.now() - drawn) / Math.ceil(state.blocks.length / 41)];
+    return [performance.now() - shown, (shown - start) / Math.floor(state.blocks.length / 40)];
   });
-  t.diagnostic(`its map of 1,640 comparisons drawn in ${draw.toFixed(0)} ms; a step shown in ${step.toFixed(1)} ms`);
+  t.diagnostic(`its map of 1,640 comparisons drawn in ${draw.toFixed(0)} ms; a step shown, with its `
+    + `explanation, marks and memo table, in ${step.toFixed(1)} ms`);
   for (const program of PROGRAMS) {
     const heap = await page.evaluate(async ([program, text, pattern]) => {
       const { module } = await loadProgram(program);
@@ -376,5 +384,90 @@ test("controls stay put; keys press the focused button or leave scrolling boxes 
   await page.keyboard.press("Space");
   assert.equal(await page.getAttribute("#play", "aria-pressed"), "false");
   assert.equal(await page.getAttribute("#status", "aria-live"), "polite");
+  assert.deepEqual(errors, []);
+});
+
+// Each mismatch explained by what its rule used, as worked out by hand: the
+// explanation's figures, the evidence's spans (line 0 is T, 1 is P; from and
+// to are columns), the report line that decided, the map's phrase and, for
+// the memo, its table after the step with the entry asked for starred.
+const own = query("abababc", "ababc");
+const WHY = [
+  ["naive-rtl", 4, ["whatever matched", "moves by 1."], [], "", "moved 1"],
+  ["last-occurrence", 3, ['"d" does not occur', "d = j - i = 4 - (-1) = 5", "moves by 5"], [], "",
+    '"d" not in the pattern, d = 5, moved 5'],
+  ["last-occurrence", 4, ['last "b" is at index i = 5', "d = j - i = 6 - 5 = 1", "moves by 1,"],
+    [[1, 13, 14]], "", 'last "b" at 5, d = 1, moved 1'],
+  ["last-occurrence", 11, ['last "a" is at index i = 6', "d = j - i = 0 - 6 = -6", "no longer fits"],
+    [[1, 15, 16]], "", "d = -6, the pattern no longer fits"],
+  [`last-occurrence/1?${query("ab  ab  ab ", "b  ")}`, 6, ['"a" does not occur', "moves by 3"], [], "",
+    "moved 3"],
+  ["good-suffix", 4, ['good suffix "bab"', "prefix of length k = 2", "moves by 4"], [[1, 3, 5]],
+    "2: ab ?== ab", 'prefix "ab" of "bab", moved 4'],
+  ["good-suffix", 5, ["no good suffix and no report", "moves by 1"], [], "", "nothing matched, moved 1"],
+  ["good-suffix", 9, ['good suffix "ab"', "copy of it at k = 0", "moves by 4"], [[1, 9, 11]],
+    "1: ab ?== ab", 'copy of "ab" at 0, moved 4'],
+  ["good-suffix", 14, ['good suffix "ab"', "copy of it at k = 0", "no longer fits"], [[1, 15, 17]],
+    "1: ab ?== ab", "the pattern no longer fits"],
+  [`good-suffix/1?${query(" ab  ab ", " ab ")}`, 6, ['good suffix " "', "k = 0", "moves by 3"],
+    [[1, 4, 5]], "1:   ?==  ", 'copy of " " at 0, moved 3'],
+  ["prefix-overlap", 6, ['prefix "abaca"', 'border "a" (MaxOverlap gives 1)', "5 - 1 = 4"],
+    [[0, 7, 8], [1, 3, 4]], "", 'border "a", moved 4'],
+  ["prefix-overlap", 13, ['prefix "abac" has no border', "4 - 0 = 4"], [], "", "no border, moved 4"],
+  ["prefix-overlap", 14, ["empty prefix", "moves by 1"], [], "", "empty prefix, moved 1"],
+  ["prefix-overlap", 28, ['prefix "aba"', "(MaxOverlap gives 1)", "no longer fits"],
+    [[0, 19, 20], [1, 17, 18]], "", 'border "a", the pattern no longer fits'],
+  [`prefix-overlap/1?${own}`, 5, ['border "ab" (MaxOverlap gives 2)', "4 - 2 = 2"],
+    [[0, 5, 7], [1, 3, 5]], "", 'border "ab", moved 2'],
+  ["prefix-overlap-memo", 5, [], [], "", "", "-1 -1 -1 -1 -1 -1"],
+  ["prefix-overlap-memo", 6, ["5 - 1 = 4", 'scanned "abaca" and stored 1 in entry 5', "second was answered from the table"],
+    [[0, 7, 8], [1, 3, 4]], "", "scanned and stored, then from the table", "-1 -1 -1 -1 -1 1*"],
+  ["prefix-overlap-memo", 8, ['Both calls of MaxOverlap scanned "a"', "entry 1 stays -1"], [], "",
+    "scanned twice", "-1 -1* -1 -1 -1 1"],
+  ["prefix-overlap-memo", 13, ['Both calls of MaxOverlap scanned "abac"'], [], "", "scanned twice",
+    "-1 -1 -1 -1 -1* 1"],
+  ["prefix-overlap-memo", 14, ["entry 0 held -1, so it was scanned"], [], "", "empty prefix, moved 1; scanned",
+    "-1* -1 -1 -1 -1 1"],
+  ["prefix-overlap-memo", 27, [], [], "", "", "-1 -1 -1 -1 -1 1"],
+  ["prefix-overlap-memo", 28, ['scanned "aba" and stored 1 in entry 3', "no longer fits"],
+    [[0, 19, 20], [1, 17, 18]], "", "scanned and stored, then from the table", "-1 -1 -1 1* -1 1"],
+  [`prefix-overlap-memo/1?${own}`, 5, ['scanned "abab" and stored 2 in entry 4'], [[0, 5, 7], [1, 3, 5]],
+    "", 'border "ab", moved 2; scanned and stored, then from the table', "-1 -1 -1 -1 2*"],
+];
+test("every shift is explained by the evidence its rule used", async () => {
+  const { page, errors } = await open("naive-rtl");
+  for (const [address, k, says, evidence, decisive, phrase, memo = null] of WHY) {
+    const [name, input = ""] = address.split(/\/1\?/);
+    await page.goto(`${pageUrl}#${name}/${k}${input && `?${input}`}`);
+    await shown(page, name, k);
+    await page.waitForSelector(`#map [data-step="${k}"]`);
+    const view = await page.evaluate((k) => {
+      const $ = (id) => document.getElementById(id);
+      const column = (node) => {
+        const range = document.createRange();
+        range.setStart($("block"), 0);
+        range.setEndBefore(node);
+        return range.toString().split("\n");
+      };
+      return {
+        why: $("why").textContent,
+        evidence: [...$("block").querySelectorAll(".evidence")].map((used) => {
+          const lines = column(used);
+          return [lines.length - 1, lines.at(-1).length, lines.at(-1).length + used.textContent.length];
+        }),
+        decisive: [...$("after").querySelectorAll(".decisive")].map((line) => line.textContent).join(),
+        label: document.querySelector(`#map [data-step="${k}"]`).getAttribute("aria-label"),
+        memo: $("memo-box").hidden ? null : [...$("memo-table").querySelectorAll("td")]
+          .map((td) => td.textContent + (td.classList.contains("asked") ? "*" : "")).join(" "),
+      };
+    }, k);
+    const where = `${address}, comparison ${k}`;
+    for (const part of says) assert.ok(view.why.includes(part), `${where}: ${view.why}`);
+    assert.equal(view.why === "", says.length === 0, where);
+    assert.deepEqual(view.evidence, evidence, where);
+    assert.equal(view.decisive, decisive, where);
+    assert.ok(view.label.endsWith(phrase), `${where}: ${view.label}`);
+    assert.equal(view.memo, memo, where);
+  }
   assert.deepEqual(errors, []);
 });
