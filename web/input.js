@@ -42,9 +42,10 @@ function checkInput({ text, pattern }) {
   return messages.length === 0;
 }
 
-// The address after its "#": the program, the step, and the input when a
-// query follows. The query's values are encoded as URLSearchParams encodes
-// them; a missing one is empty.
+// The address after its "#": the program, the step, the input when the query
+// names a text or a pattern, and whether the learner is predicting the
+// shifts (mode=predict). The query's values are encoded as URLSearchParams
+// encodes them; a missing one is empty.
 function readAddress() {
   const hash = location.hash.slice(1);
   const query = hash.indexOf("?");
@@ -56,9 +57,11 @@ function readAddress() {
     // Malformed: the program's name will not be found, and the notice says so.
   }
   const [name = "", step] = decoded.split("/");
-  if (query < 0) return { name, step, input: null };
-  const values = new URLSearchParams(hash.slice(query + 1));
-  return { name, step, input: { text: values.get("text") ?? "", pattern: values.get("pattern") ?? "" } };
+  const values = new URLSearchParams(query < 0 ? "" : hash.slice(query + 1));
+  const predict = values.get("mode") === "predict";
+  if (!values.has("text") && !values.has("pattern")) return { name, step, input: null, predict };
+  return { name, step, predict,
+    input: { text: values.get("text") ?? "", pattern: values.get("pattern") ?? "" } };
 }
 
 // Opens the program, input and step that the address names, or the nearest
@@ -68,7 +71,7 @@ function readAddress() {
 async function openAddress() {
   pause();
   const opening = ++state.opening;
-  const { name: asked, step, input: linked } = readAddress();
+  const { name: asked, step, input: linked, predict } = readAddress();
   const notices = [];
   let name = asked;
   if (!PROGRAMS.includes(name)) {
@@ -86,12 +89,13 @@ async function openAddress() {
   if (opening !== state.opening) return; // the address changed meanwhile
   const blocks = readBlocks(run);
   const count = Math.max(blocks.length, 1);
-  let k = step === undefined ? 1 : Number(step);
+  // An exercise starts at the first comparison, whatever step is named.
+  let k = step === undefined || predict ? 1 : Number(step);
   if (!(Number.isInteger(k) && k >= 1 && k <= count)) {
     k = Number.isNaN(k) || k < 1 ? 1 : count;
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
-  Object.assign(state, { name, input, run, blocks });
+  Object.assign(state, { name, input, run, blocks, predict: predict ? newExercise() : null });
   $("side-by-side").setAttribute("aria-busy", "true");
   $("program").textContent = name;
   for (const about of $("about").children) about.hidden = about.dataset.program !== name;
@@ -111,7 +115,8 @@ async function openAddress() {
   // The map comes last, after the table has been painted.
   await new Promise((resolve) => setTimeout(resolve));
   if (opening !== state.opening) return;
-  drawMap(run, blocks);
+  drawMap(run, blocks, predicting() ? 0 : blocks.length);
+  if (predicting()) mapUpTo(state.k, revealed(state.k));
   markOnMap(state.k);
 }
 
@@ -136,12 +141,12 @@ $("own-input").addEventListener("submit", (event) => {
   event.preventDefault();
   const input = { text: $("text").value, pattern: $("pattern").value };
   if (!checkInput(input)) return; // the run shown stays
-  const address = addressOf(state.name ?? PROGRAMS[0], 1, input);
+  const address = addressOf(state.name ?? PROGRAMS[0], 1, input, predicting());
   if (location.hash === address) openAddress();
   else location.hash = address;
 });
 $("own").addEventListener("click", () => {
-  location.hash = `#${state.name ?? PROGRAMS[0]}`;
+  location.hash = addressOf(state.name ?? PROGRAMS[0], 1, null, predicting());
 });
 
 window.addEventListener("hashchange", openAddress);

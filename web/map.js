@@ -31,46 +31,78 @@ function mapLine(className, label, from, cells) {
   return line;
 }
 
+// The map drawn: its run and blocks, and the rows of its comparisons so far.
+const drawn = { run: null, blocks: [], rows: [], revealed: 0 };
+
 // Until the map of a new run is drawn, there is none.
 function clearMap() {
   mapCells = [];
+  drawn.run = null;
   $("map").replaceChildren();
   $("map-box").hidden = true;
 }
 
 // Every row has its label first, then one cell for each text index it
 // covers, all of one width, so that a text index is a column. The first two
-// lines are the text's indices and its characters.
-function drawMap(run, blocks) {
-  const { text, pattern } = run;
-  const columns = Array.from(text, (c, i) => [i % 10, c]);
-  const lines = [
-    mapLine("map-head", mapItem("map-corner", "index"), 0,
-      columns.map(([i]) => mapItem("map-index", i))),
+// lines are the text's indices (each index a column a shift can be picked
+// at) and its characters. The comparisons are drawn up to comparison `upto`,
+// all of them unless a predicting learner has not got further.
+function drawMap(run, blocks, upto = blocks.length) {
+  const { text } = run;
+  const columns = Array.from(text, (c, i) => [i, c]);
+  const indices = columns.map(([i]) => mapItem("map-index", i % 10));
+  indices.forEach((index, i) => { index.dataset.column = i; });
+  $("map").replaceChildren(
+    mapLine("map-head", mapItem("map-corner", "index"), 0, indices),
     mapLine("map-head", mapItem("map-corner", "text"), 0,
-      columns.map(([, c]) => mapItem("map-text", visible(c)))),
-  ];
+      columns.map(([, c]) => mapItem("map-text", visible(c)))));
+  Object.assign(drawn, { run, blocks, rows: [], revealed: 0 });
   mapCells = [];
-  let cells = null; // the pattern's cells on the current row, by index j
-  blocks.forEach((block, at) => {
-    const k = at + 1;
+  extendMap(upto, upto);
+  $("map-box").hidden = blocks.length === 0;
+}
+
+// Draws the comparisons after those drawn, up to comparison k; of them, those
+// up to `revealed` with the reason for their move and what they found.
+function extendMap(k, revealed) {
+  const { run, blocks, rows } = drawn;
+  for (let at = mapCells.length; at < k; at++) {
+    const block = blocks[at];
     if (at === 0 || block.s !== blocks[at - 1].s) {
-      cells = Array.from(pattern, (c) => mapItem("map-span", visible(c)));
-      lines.push(mapLine("map-row", mapItem("map-shift", `s = ${block.s}`), block.s, cells));
+      const cells = Array.from(run.pattern, (c) => mapItem("map-span", visible(c)));
+      rows.push({ cells, line: mapLine("map-row", mapItem("map-shift", `s = ${block.s}`), block.s, cells) });
+      $("map").append(rows.at(-1).line);
     }
-    const cell = cells[block.j];
+    const cell = rows.at(-1).cells[block.j];
     cell.className = `map-cell ${block.match ? "match" : "mismatch"}`;
-    cell.dataset.step = k;
+    cell.dataset.step = at + 1;
     cell.tabIndex = -1;
     cell.setAttribute("role", "button");
-    cell.setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] and `
-      + `text[${block.s + block.j}] ${block.match ? "match" : `do not match; ${explain(run, blocks, k).phrase}`}`);
     mapCells.push(cell);
-    const found = occurrences([block], pattern);
-    if (found.length > 0) lines.at(-1).append(mapItem("map-found", `found at ${found[0]}`));
-  });
-  $("map").replaceChildren(...lines);
-  $("map-box").hidden = blocks.length === 0;
+    labelOnMap(at + 1, at < revealed);
+  }
+}
+
+// Names comparison k's cell: the pair and how it came out, and when it is
+// revealed, the reason for a mismatch's move and an occurrence found.
+function labelOnMap(k, revealed) {
+  const { run, blocks } = drawn;
+  const block = blocks[k - 1];
+  const why = revealed && !block.match ? `; ${explain(run, blocks, k).phrase}` : "";
+  mapCells[k - 1].setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] and `
+    + `text[${block.s + block.j}] ${block.match ? "match" : "do not match"}${why}`);
+  if (revealed) drawn.revealed = k;
+  const found = revealed ? occurrences([block], run.pattern) : [];
+  if (found.length > 0) mapCells[k - 1].closest(".map-row").append(mapItem("map-found", `found at ${found[0]}`));
+}
+
+// The map of a predicting learner: comparisons up to k, all revealed but the
+// last until it is answered.
+function mapUpTo(k, revealed) {
+  const shown = revealed ? k : k - 1;
+  if (mapCells.length > k || drawn.revealed > shown) drawMap(drawn.run, drawn.blocks, 0);
+  if (mapCells.length === k && drawn.revealed < shown) labelOnMap(k, true);
+  extendMap(k, shown);
 }
 
 // Outlines comparison k's cell, the one the keyboard reaches, and scrolls the

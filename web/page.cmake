@@ -54,6 +54,6 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css run.js blocks.js why.js stepper.js map.js tables.js input.js)
+foreach(file IN ITEMS index.html page.css run.js blocks.js why.js stepper.js map.js predict.js tables.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()

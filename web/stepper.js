@@ -4,12 +4,17 @@
 // status line, and keeps the address on the step shown.
 
 // The program shown, its input (null for its own demonstration), its run and
-// that run's blocks, and the comparison k shown (1-based).
-const state = { name: null, input: null, run: null, blocks: [], k: 0, timer: null, opening: 0 };
+// that run's blocks, the comparison k shown (1-based), and the learner's
+// answers while predicting (null while viewing).
+const state = { name: null, input: null, run: null, blocks: [], k: 0, timer: null, opening: 0,
+  predict: null };
 
-// The address of comparison k of the program and input shown.
-function addressOf(name, k, input) {
-  return `#${name}/${k}${input ? `?${new URLSearchParams(input)}` : ""}`;
+// The address of comparison k of the program and input shown, in the
+// exercise of predicting the shifts or not.
+function addressOf(name, k, input, predict = false) {
+  const query = new URLSearchParams(input ?? {});
+  if (predict) query.set("mode", "predict");
+  return `#${name}/${k}${String(query) ? `?${query}` : ""}`;
 }
 
 // One line of the block: the character in the caret's column marked as a
@@ -60,21 +65,25 @@ function statusOf(k) {
   return next.s === s ? status : `${status} Next: shift s = ${next.s}, moved ${next.s - s}.`;
 }
 
+// Shows comparison k, or while predicting the nearest one the learner may
+// see: nothing of what follows a step is shown before its questions are
+// answered.
 function show(k) {
   const { name, blocks, run } = state;
-  state.k = Math.min(Math.max(k, 1), blocks.length);
+  const limit = reach();
+  state.k = Math.min(Math.max(k, 1), limit);
   const focused = document.activeElement;
   $("first").disabled = $("previous").disabled = state.k <= 1;
-  $("next").disabled = $("last").disabled = state.k === blocks.length;
+  $("next").disabled = $("last").disabled = state.k >= limit;
   $("play").disabled = blocks.length === 0;
   if (focused?.disabled) handFocusOn(focused);
-  history.replaceState(null, "", addressOf(name, Math.max(state.k, 1), state.input));
+  history.replaceState(null, "", addressOf(name, Math.max(state.k, 1), state.input, predicting()));
+  $("memo-box").hidden = run.table === null;
   if (blocks.length === 0) {
-    $("memo-box").hidden = run.table === null;
-    if (run.table) fillMemoTable(run.table, 0, null);
+    if (run.table) fillMemoTable(run.table, "after the run", null);
     $("why").textContent = "";
     $("block").replaceChildren();
-    $("block-box").hidden = $("after-box").hidden = true;
+    $("block-box").hidden = $("after-box").hidden = $("question").hidden = true;
     $("status").textContent = `No comparison: the pattern (${run.pattern.length} characters) is `
       + `longer than the text (${run.text.length}), so it fits at no shift; ${verdict()}`;
     return;
@@ -82,25 +91,46 @@ function show(k) {
   const block = blocks[state.k - 1];
   const [t, p, caret] = block.lines;
   const kind = block.match ? "match" : "mismatch";
-  const why = explain(run, blocks, state.k);
+  const open = revealed(state.k);
+  const why = open ? explain(run, blocks, state.k) : null;
   const evidence = (line) => why?.evidence.find((used) => used.line === line);
   $("block-box").hidden = false;
   $("ruler").textContent = ruler(t.length - LEAD);
   $("block").replaceChildren(...markedLine(t, block.column, kind, evidence(0)),
-    ...markedLine(p, block.column, kind, evidence(1)), `${caret}\n\n`);
+    ...markedLine(p, block.column, kind, evidence(1)), `${caret}\n`, ...guessLine(state.k), "\n");
   // On a narrow screen the block scrolls sideways: keep the pair in view.
   $("block-box").scrollLeft = $("block").querySelector("mark").offsetLeft
     - $("block-box").clientWidth / 2;
-  $("after").replaceChildren(...block.after.flatMap((line, i) => [i === why?.decisive
+  const after = open ? block.after : [];
+  $("after").replaceChildren(...after.flatMap((line, i) => [i === why?.decisive
     ? Object.assign(document.createElement("strong"), { className: "decisive", textContent: line })
     : line, "\n"]));
-  $("after-box").hidden = block.after.length === 0;
-  $("legend").hidden = !block.after.some((line) => line.startsWith("Good suffix = "));
-  $("why").textContent = why?.text ?? "";
-  $("memo-box").hidden = run.table === null;
-  if (run.table) fillMemoTable(tableAfter(run, blocks, state.k), state.k, why?.entry ?? null);
-  $("status").textContent = statusOf(state.k);
-  markOnMap(state.k);
+  $("after-box").hidden = after.length === 0;
+  $("legend").hidden = !after.some((line) => line.startsWith("Good suffix = "));
+  // While predicting, the explanation comes with the feedback on the answer.
+  $("why").textContent = predicting() ? "" : why?.text ?? "";
+  if (run.table) {
+    fillMemoTable(open ? tableAfter(run, blocks, state.k) : block.tableBefore,
+      `${open ? "after" : "before"} comparison ${state.k}`, why?.entry ?? null);
+  }
+  $("status").textContent = predicting() ? predictStatus(state.k) : statusOf(state.k);
+  showQuestion(state.k);
+  if (drawn.run === run) {
+    if (predicting()) mapUpTo(state.k, open);
+    markOnMap(state.k);
+  }
+}
+
+// After a wrong shift, the pattern where the learner put it, on a line of
+// its own under the caret.
+function guessLine(k) {
+  const shift = state.predict?.shifts.get(k);
+  if (!shift || shift.right) return [];
+  const guess = document.createElement("span");
+  guess.className = "guess";
+  guess.textContent = state.run.pattern;
+  guess.setAttribute("aria-label", `your shift, s = ${shift.guess}`);
+  return [" ".repeat(LEAD + shift.guess), guess, "\n"];
 }
 
 // A button that has just disabled itself hands focus to the nearest enabled
@@ -133,7 +163,7 @@ function pause() {
 function play() {
   if (state.k === state.blocks.length) show(1);
   clearInterval(state.timer);
-  state.timer = setInterval(() => (state.k < state.blocks.length ? show(state.k + 1) : pause()),
+  state.timer = setInterval(() => (state.k < reach() ? show(state.k + 1) : pause()),
     Number($("speed").value));
   $("play").textContent = "Pause";
   $("play").setAttribute("aria-pressed", "true");

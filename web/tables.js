@@ -31,10 +31,10 @@ function cell(content) {
 }
 
 // Entry L of the overlap table for L = 0 .. m - 1, under a header row of the
-// prefixes' lengths, as it stood after comparison k (0: a run without any);
-// the entry that comparison's mismatch asked for is marked.
-function fillMemoTable(table, k, asked) {
-  $("memo-when").textContent = k > 0 ? `after comparison ${k}` : "after the run";
+// prefixes' lengths, as it stood `when` ("after comparison 6"); the entry
+// that comparison's mismatch asked for is marked.
+function fillMemoTable(table, when, asked) {
+  $("memo-when").textContent = when;
   const marked = (element, L) => {
     if (L === asked) element.classList.add("asked");
     return element;

@@ -471,3 +471,47 @@ test("every shift is explained by the evidence its rule used", async () => {
   }
   assert.deepEqual(errors, []);
 });
+
+// Predicting on last-occurrence's demonstration, worked out by hand: the
+// shifts asked after comparisons 3 (to 5), 4 (to 6) and 11 (the search ends:
+// any shift past 13 - 7 is right). Before an answer nothing later is shown.
+test("predicting the shifts: the run grades, the future stays hidden", async () => {
+  const { page, errors } = await open("naive-rtl");
+  await page.goto(`${pageUrl}#last-occurrence/9?mode=predict`);
+  await page.waitForFunction(() => state.predict && state.k === 1
+    && document.querySelector("#map [data-step]"));
+  const view = () => page.evaluate(() => ({ k: state.k, status: $("status").textContent,
+    steps: document.querySelectorAll("#map [data-step]").length, feedback: $("feedback").textContent,
+    next: $("next").disabled, why: $("why").textContent, output: $("output-box").hidden,
+    score: $("score").hidden ? "" : $("score-text").textContent }));
+  // Each row: what the learner does, the step then shown, how the feedback
+  // starts, whether Next waits for an answer, and the score.
+  for (const [answer, k, feedback, waits, score = ""] of [["", 1, "", false], ["next", 2, "", false],
+    ["next", 3, "", true], ["ArrowRight", 3, "", true], ["x", 3, '"x" is not a whole number', true],
+    ["5", 3, "Right: s = 5.", false], ["next", 4, "", true],
+    ["14", 4, "14 is larger than the text's length, 13", true], ["6", 4, "Right: s = 6.", false],
+    ["last", 11, "", true],
+    ["6", 11, "Not right: you said s = 6. No block follows", true, "2 of 3 shifts predicted."]]) {
+    if (answer === "next" || answer === "last") await page.click(`#${answer}`);
+    else if (answer === "ArrowRight") {
+      await page.evaluate(() => document.activeElement.blur());
+      await page.keyboard.press(answer);
+    } else if (answer) {
+      await page.fill("#guess", answer);
+      await page.press("#guess", "Enter");
+    }
+    const seen = await view();
+    assert.equal(seen.k, k, answer);
+    assert.ok(!seen.status.includes(" of ") && !seen.status.includes("Next:"), seen.status);
+    assert.equal(seen.steps, k, "no cell after the step shown");
+    assert.ok(seen.feedback.startsWith(feedback), `${answer}: ${seen.feedback}`);
+    assert.equal(seen.next, waits, `${answer}: Next disabled`);
+    assert.equal(seen.why, "");
+    assert.ok(seen.output);
+    assert.equal(seen.score, score);
+  }
+  assert.ok((await page.textContent("#feedback")).includes("d = j - i = 0 - 6 = -6"));
+  assert.deepEqual(await page.locator("#wrong a").evaluateAll((links) => links.map((a) => a.hash)),
+    ["#last-occurrence/11"]);
+  assert.deepEqual(errors, []);
+});

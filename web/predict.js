@@ -1,0 +1,252 @@
+"use strict";
+// Predicting the shifts: the run shown as an exercise. On each step after
+// which the pattern moves, the learner says where it starts next; the
+// program's own next block is the answer. Until a step is answered nothing of
+// what comes after it is shown. For prefix-overlap-memo the learner also
+// says, before the shift, whether the table answers the first MaxOverlap
+// call, graded by the entry as it stood when the step's block was printed.
+
+// state.predict, while predicting: the answers given, by step k. Null while
+// viewing.
+const newExercise = () => ({ shifts: new Map(), tables: new Map() });
+const predicting = () => state.predict !== null;
+
+// Step k asks where the pattern starts next when its next block stands at
+// another shift, or when it is a mismatch after which no block follows.
+function asksShift(k) {
+  const block = state.blocks[k - 1];
+  const next = state.blocks[k];
+  return next ? next.s !== block.s : !block.match;
+}
+
+// A mismatch of prefix-overlap-memo after a matched character asks whether
+// the table holds the matched prefix's border.
+function asksTable(k) {
+  const block = state.blocks[k - 1];
+  return block.tableBefore !== null && !block.match && block.j > 0;
+}
+
+const pendingTable = (k) => predicting() && asksTable(k) && !state.predict.tables.has(k);
+const pendingShift = (k) => predicting() && asksShift(k) && !state.predict.shifts.has(k);
+// Whether what follows step k may be shown: always while viewing.
+const revealed = (k) => !pendingTable(k) && !pendingShift(k);
+
+// The last step the learner may see: the first one not yet answered.
+function reach() {
+  const { blocks } = state;
+  if (!predicting()) return blocks.length;
+  let k = 1;
+  while (k < blocks.length && revealed(k)) k++;
+  return k;
+}
+
+// What the status says of step k while predicting: the comparison and how it
+// came out, then the question it asks, if any.
+function predictStatus(k) {
+  const { s, j, textChar, patternChar, match } = state.blocks[k - 1];
+  const status = `Comparison ${k}: shift s = ${s}, index j = ${j}; pattern[${j}] "${patternChar}" `
+    + `and text[${s + j}] "${textChar}" ${match ? "match." : "do not match."}`;
+  if (pendingTable(k)) return `${status} ${tableQuestion(k)}`;
+  if (pendingShift(k)) return `${status} Where does the pattern start next?`;
+  return status;
+}
+
+function tableQuestion(k) {
+  const { j } = state.blocks[k - 1];
+  return `Does the table answer the first MaxOverlap call, for the prefix `
+    + `"${state.run.pattern.slice(0, j)}" (entry ${j}), without a scan?`;
+}
+
+// The first problem with a typed shift, or "" when it is a shift from 0 to n.
+function shiftProblem(value, n) {
+  if (value === "") return `Type a shift: a whole number from 0 to ${n}.`;
+  if (/^-\d+$/.test(value)) return `${value} is negative: a shift is 0 or more.`;
+  if (!/^\d+$/.test(value)) return `"${value}" is not a whole number: type a shift from 0 to ${n}.`;
+  if (Number(value) > n) return `${value} is larger than the text's length, ${n}: type a shift from 0 to ${n}.`;
+  return "";
+}
+
+// Grades a shift for the step shown against where the next block puts the
+// pattern; when none follows, any shift at which the pattern would run past
+// the text's end is right.
+function answerShift(value) {
+  const k = state.k;
+  if (!pendingShift(k) || pendingTable(k)) return;
+  const { text, pattern } = state.run;
+  const problem = shiftProblem(value.trim(), text.length);
+  if (problem) {
+    $("feedback").textContent = problem;
+    return;
+  }
+  const guess = Number(value);
+  const next = state.blocks[k];
+  state.predict.shifts.set(k, { guess, right: next ? guess === next.s : guess + pattern.length > text.length });
+  show(k);
+  $("next").focus();
+}
+
+// Grades a table answer by what entry j held when the step's block was printed.
+function answerTable(yes) {
+  const k = state.k;
+  if (!pendingTable(k)) return;
+  const { j, tableBefore } = state.blocks[k - 1];
+  state.predict.tables.set(k, { yes, right: yes === tableBefore[j] >= 0 });
+  show(k);
+  $("guess").focus();
+}
+
+// What step k's answers earned, with the program's own reasons.
+function feedbackOf(k) {
+  const block = state.blocks[k - 1];
+  const parts = [];
+  const table = state.predict.tables.get(k);
+  if (table) {
+    const held = block.tableBefore[block.j];
+    parts.push(`${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the `
+      + `comparison was made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`);
+  }
+  const shift = state.predict.shifts.get(k);
+  if (shift) {
+    const next = state.blocks[k];
+    const verdict = shift.right ? "Right" : "Not right";
+    if (!next) {
+      parts.unshift(`${verdict}: you said s = ${shift.guess}. No block follows: the pattern no longer `
+        + "fits in the text, and the search ends.");
+    } else {
+      parts.unshift(shift.right ? `Right: s = ${next.s}.`
+        : `Not right: you said s = ${shift.guess} (drawn dotted under the caret); the pattern `
+          + `starts next at s = ${next.s}.`);
+    }
+    const why = explain(state.run, state.blocks, k);
+    parts.push(why ? why.text : `"${block.after[0]}": after an occurrence the next search starts `
+      + "one shift further on.");
+  } else if (table) {
+    parts.push("Now: where does the pattern start next?");
+  }
+  return parts.join(" ");
+}
+
+// The question panel, the columns to pick a shift at, and the score, as they
+// stand at step k.
+function showQuestion(k) {
+  const asking = predicting() && (asksShift(k) || asksTable(k));
+  $("question").hidden = !asking;
+  $("why").hidden = predicting();
+  for (const id of ["side-box", "output-box"]) $(id).hidden = predicting();
+  $("predict").setAttribute("aria-pressed", String(predicting()));
+  showScore();
+  pickable(pendingShift(k) && !pendingTable(k));
+  if (!asking) {
+    $("feedback").textContent = "";
+    return;
+  }
+  $("table-question").hidden = !pendingTable(k);
+  $("table-question-text").textContent = pendingTable(k) ? tableQuestion(k) : "";
+  const open = pendingShift(k) && !pendingTable(k);
+  $("shift-question").hidden = !asksShift(k) || pendingTable(k);
+  for (const control of [$("guess"), $("check")]) control.disabled = !open;
+  $("guess").value = open ? "" : String(state.predict.shifts.get(k)?.guess ?? "");
+  $("feedback").textContent = revealed(k) || state.predict.tables.has(k) ? feedbackOf(k) : "";
+}
+
+// Lets the learner pick a shift at a column of the ruler or of the map's index
+// row, with one tab stop in each and the arrow keys between columns.
+function pickable(on) {
+  const { text } = state.run;
+  if (on) {
+    const columns = Array.from(text, (_, i) => {
+      const column = document.createElement("button");
+      Object.assign(column, { type: "button", className: "column", textContent: i % 10, tabIndex: i ? -1 : 0 });
+      column.dataset.column = i;
+      column.setAttribute("aria-label", `shift ${i}`);
+      return column;
+    });
+    const [tens] = ruler(text.length).split("\n");
+    const lead = " ".repeat(LEAD);
+    $("ruler").replaceChildren(...(text.length > 10 ? [`${tens}\n`] : []), lead, ...columns);
+  }
+  $("ruler").toggleAttribute("aria-hidden", !on);
+  for (const index of $("map").querySelectorAll(".map-index")) {
+    index.classList.toggle("column", on);
+    if (on) {
+      index.setAttribute("role", "button");
+      index.setAttribute("aria-label", `shift ${index.dataset.column}`);
+      index.tabIndex = index.dataset.column === "0" ? 0 : -1;
+    } else {
+      for (const name of ["role", "aria-label", "tabindex"]) index.removeAttribute(name);
+    }
+  }
+}
+
+// After the last step: how many predictions were right, and a link to each
+// step answered wrongly.
+function showScore() {
+  const { blocks, predict, name, input } = state;
+  const done = predicting() && blocks.length > 0 && state.k === blocks.length && revealed(state.k);
+  $("score").hidden = !done;
+  if (!done) return;
+  const count = (answers) => [...answers.values()].filter((answer) => answer.right).length;
+  let summary = `${count(predict.shifts)} of ${predict.shifts.size} shifts predicted`;
+  if (name === "prefix-overlap-memo") {
+    summary += `; ${count(predict.tables)} of ${predict.tables.size} table questions`;
+  }
+  $("score-text").textContent = `${summary}.`;
+  const wrong = [...blocks.keys()].map((at) => at + 1).filter((k) => predict.shifts.get(k)?.right === false
+    || predict.tables.get(k)?.right === false);
+  $("wrong").replaceChildren(...wrong.map((k) => {
+    const link = document.createElement("a");
+    link.href = addressOf(name, k, input);
+    const shift = predict.shifts.get(k);
+    link.textContent = `Comparison ${k}`
+      + (shift?.right === false ? `: you said s = ${shift.guess}` : ": the table question");
+    const item = document.createElement("li");
+    item.append(link);
+    return item;
+  }));
+  $("wrong-heading").hidden = wrong.length === 0;
+}
+
+// A shift picked at a column: by click or tap, Enter or Space; the arrow keys
+// move between the columns of one row.
+function pickColumn(event) {
+  const column = event.target.closest(".column[data-column]");
+  if (!column) return;
+  const i = Number(column.dataset.column);
+  if (event.type === "click" || event.key === "Enter" || event.key === " ") {
+    event.preventDefault();
+    answerShift(String(i));
+  } else if (event.key === "ArrowLeft" || event.key === "ArrowRight") {
+    event.preventDefault();
+    event.stopPropagation();
+    const row = [...column.parentElement.querySelectorAll("[data-column]")];
+    const other = row[i + (event.key === "ArrowRight" ? 1 : -1)];
+    if (other) {
+      column.tabIndex = -1;
+      other.tabIndex = 0;
+      other.focus();
+    }
+  }
+}
+
+for (const box of [$("ruler"), $("map")]) {
+  box.addEventListener("click", pickColumn);
+  box.addEventListener("keydown", pickColumn);
+}
+$("shift-question").addEventListener("submit", (event) => {
+  event.preventDefault();
+  answerShift($("guess").value);
+});
+$("table-yes").addEventListener("click", () => answerTable(true));
+$("table-no").addEventListener("click", () => answerTable(false));
+$("predict").addEventListener("click", () => {
+  location.hash = addressOf(state.name, predicting() ? state.k : 1, state.input, !predicting());
+});
+$("again").addEventListener("click", () => {
+  state.predict = newExercise();
+  show(1);
+  $("next").focus();
+});
+$("another").addEventListener("click", () => {
+  $("text").focus();
+  $("text").scrollIntoView({ block: "center" });
+});
