@@ -27,10 +27,7 @@ extern "C" int findLastPos(const char* pattern, int c)
 int MaxOverlap(std::string S);
 
 // The program's MaxOverlap: the length of the longest border of S.
-extern "C" int MaxOverlap(const char* S)
-{
-    return MaxOverlap(std::string(S));
-}
+extern "C" int MaxOverlap(const char* S) { return MaxOverlap(std::string(S)); }
 #endif
 
 #ifdef DEMO_MEMO_TABLE
@@ -42,10 +39,7 @@ void prepareFailureTable(int m);
 // The overlap table as it stands: its number of entries, and entry L, a
 // border length or -1 where none is stored (and for any L outside the table).
 // The page reads it while the program prints, to see it grow step by step.
-extern "C" int failureTableSize()
-{
-    return static_cast<int>(KMPFailureF.size());
-}
+extern "C" int failureTableSize() { return static_cast<int>(KMPFailureF.size()); }
 
 extern "C" int failureEntry(int L)
 {
