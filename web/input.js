@@ -71,6 +71,7 @@ function readAddress() {
 async function openAddress() {
   pause();
   const opening = ++state.opening;
+  const address = location.hash;
   const { name: asked, step, input: linked, predict } = readAddress();
   const notices = [];
   let name = asked;
@@ -86,7 +87,9 @@ async function openAddress() {
     showNotice(`${name} could not be run: ${error.message}.`);
     return;
   }
-  if (opening !== state.opening) return; // the address changed meanwhile
+  // The address changed meanwhile: its own opening shows it. Showing this run
+  // would write this address over the newer one before that opening reads it.
+  if (opening !== state.opening || location.hash !== address) return;
   const blocks = readBlocks(run);
   const count = Math.max(blocks.length, 1);
   // An exercise starts at the first comparison, whatever step is named.

@@ -86,7 +86,7 @@ async function open(hash) {
 // Waits until the page shows comparison k of program name (or no comparison)
 // and the table for its input, then reads what it shows.
 async function shown(page, name, k) {
-  await page.waitForFunction(([name, k]) => location.hash.startsWith(`#${name}/${k}`)
+  await page.waitForFunction(([name, k]) => location.hash.split("?")[0] === `#${name}/${k}`
     && document.getElementById("status").textContent.startsWith(`Comparison ${k} of `)
       === !document.getElementById("block-box").hidden
     && !document.getElementById("side-by-side").hasAttribute("aria-busy"), [name, k]);
