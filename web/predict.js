@@ -153,7 +153,11 @@ function showQuestion(k) {
 // row, with one tab stop in each and the arrow keys between columns.
 function pickable(on) {
   const { text } = state.run;
-  if (on) {
+  // Made once for a text, and kept while the ruler shows it; the columns
+  // read as the plain digits they replace.
+  const made = $("ruler").querySelector(".column") !== null;
+  if (!on && made) $("ruler").textContent = $("ruler").textContent;
+  if (on && !made) {
     const columns = Array.from(text, (_, i) => {
       const column = document.createElement("button");
       Object.assign(column, { type: "button", className: "column", textContent: i % 10, tabIndex: i ? -1 : 0 });
@@ -166,7 +170,9 @@ function pickable(on) {
     $("ruler").replaceChildren(...(text.length > 10 ? [`${tens}\n`] : []), lead, ...columns);
   }
   $("ruler").toggleAttribute("aria-hidden", !on);
-  for (const index of $("map").querySelectorAll(".map-index")) {
+  const indices = $("map").querySelectorAll(".map-index");
+  if (indices.length > 0 && indices[0].classList.contains("column") === on) return;
+  for (const index of indices) {
     index.classList.toggle("column", on);
     if (on) {
       index.setAttribute("role", "button");

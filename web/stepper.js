@@ -77,7 +77,8 @@ function show(k) {
   $("next").disabled = $("last").disabled = state.k >= limit;
   $("play").disabled = blocks.length === 0;
   if (focused?.disabled) handFocusOn(focused);
-  history.replaceState(null, "", addressOf(name, Math.max(state.k, 1), state.input, predicting()));
+  const address = addressOf(name, Math.max(state.k, 1), state.input, predicting());
+  if (location.hash !== address) history.replaceState(null, "", address); // costly: only on a change
   $("memo-box").hidden = run.table === null;
   if (blocks.length === 0) {
     if (run.table) fillMemoTable(run.table, "after the run", null);
@@ -95,7 +96,8 @@ function show(k) {
   const why = open ? explain(run, blocks, state.k) : null;
   const evidence = (line) => why?.evidence.find((used) => used.line === line);
   $("block-box").hidden = false;
-  $("ruler").textContent = ruler(t.length - LEAD);
+  const digits = ruler(t.length - LEAD);
+  if ($("ruler").textContent !== digits) $("ruler").textContent = digits;
   $("block").replaceChildren(...markedLine(t, block.column, kind, evidence(0)),
     ...markedLine(p, block.column, kind, evidence(1)), `${caret}\n`, ...guessLine(state.k), "\n");
   // On a narrow screen the block scrolls sideways: keep the pair in view.

@@ -35,17 +35,21 @@ function cell(content) {
 // that comparison's mismatch asked for is marked.
 function fillMemoTable(table, when, asked) {
   $("memo-when").textContent = when;
-  const marked = (element, L) => {
-    if (L === asked) element.classList.add("asked");
-    return element;
-  };
-  const lengths = table.map((_, L) => {
-    const th = document.createElement("th");
-    th.scope = "col";
-    th.textContent = L;
-    return marked(th, L);
+  const [lengths, entries] = [$("memo-lengths"), $("memo-entries")];
+  // Made once per pattern; a step changes only the entries that differ, so
+  // that stepping does not lay the whole table out again.
+  if (lengths.cells.length !== table.length + 1) {
+    lengths.replaceChildren(lengths.cells[0], ...table.map((_, L) => {
+      const th = document.createElement("th");
+      th.scope = "col";
+      th.textContent = L;
+      return th;
+    }));
+    entries.replaceChildren(entries.cells[0], ...table.map(() => cell("")));
+  }
+  table.forEach((entry, L) => {
+    const td = entries.cells[L + 1];
+    if (td.textContent !== String(entry)) td.textContent = entry;
+    for (const row of [lengths, entries]) row.cells[L + 1].classList.toggle("asked", L === asked);
   });
-  $("memo-lengths").replaceChildren($("memo-lengths").cells[0], ...lengths);
-  $("memo-entries").replaceChildren($("memo-entries").cells[0],
-    ...table.map((entry, L) => marked(cell(entry), L)));
 }

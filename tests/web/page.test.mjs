@@ -515,3 +515,87 @@ test("predicting the shifts: the run grades, the future stays hidden", async () 
     ["#last-occurrence/11"]);
   assert.deepEqual(errors, []);
 });
+
+// Predicting on prefix-overlap's demonstration and on the memo with a border
+// met twice, worked out by hand; each answer typed, or picked at a column of
+// the ruler by keys or of the map by a click. "end" is a shift past the
+// text's end, where no block follows. The memo asks first whether entry j
+// holds the border: on text "abaxabax" it holds 1 for "aba" only after the
+// scan of comparison 4.
+const EXERCISES = [
+  ["prefix-overlap/1?mode=predict", "7 of 9 shifts predicted.", [[6, "type", 5, 4],
+    [8, "ruler", 5], [13, "map", 9], [14, "type", 10], [20, "ruler", 11], [21, "map", 11, 12],
+    [23, "type", 13], [24, "map", 14], [28, "ruler", 15, "end"]]],
+  [`prefix-overlap-memo/1?mode=predict&${query("abaxabax", "abab")}`,
+    "3 of 4 shifts predicted; 2 of 3 table questions.", [[4, "Yes", 2], [6, "No", 3],
+    [7, "type", 3, 4], [11, "Yes", 8, "end"]]],
+];
+
+test("predicting: every question answered, by field, ruler and map, graded by the run", async (t) => {
+  const { page, errors } = await open("naive-rtl");
+  for (const [address, score, answers] of EXERCISES) {
+    await page.goto(`${pageUrl}#${address}`);
+    await page.waitForFunction(() => state.predict && document.querySelector("#map [data-step]"));
+    for (const [k, how, guess, right = guess] of answers) {
+      while (await page.evaluate(() => state.k) < k) await page.click("#next");
+      assert.equal(await page.evaluate(() => state.k), k, `${address}: Next passed a question`);
+      if (how === "Yes" || how === "No") {
+        assert.ok(await page.isDisabled("#guess"), "the shift waits for the table answer");
+        await page.click(`#table-${how.toLowerCase()}`);
+        assert.ok((await page.textContent("#feedback")).startsWith(
+          (how === "Yes") === (k === 11) ? "Right: entry" : "Not right: entry"), `${k}`);
+      }
+      if (how === "ruler") {
+        await page.focus("#ruler .column");
+        for (let i = 0; i < guess; i++) await page.keyboard.press("ArrowRight");
+        await page.keyboard.press("Enter");
+      } else if (how === "map") await page.click(`#map .map-index.column[data-column="${guess}"]`);
+      else {
+        await page.fill("#guess", String(guess));
+        await page.click("#check");
+      }
+      const feedback = await page.textContent("#feedback");
+      const wrong = right !== "end" && guess !== right;
+      const said = right === "end" ? `Right: you said s = ${guess}. No block follows`
+        : !wrong ? `Right: s = ${right}.`
+          : `Not right: you said s = ${guess} (drawn dotted under the caret); the pattern starts `
+            + `next at s = ${right}.`;
+      assert.ok(feedback.startsWith(said), `${address}, comparison ${k}: ${feedback}`);
+      assert.equal(await page.locator("#block .guess").count(), Number(wrong), `${k}`);
+    }
+    assert.equal(await page.textContent("#score-text"), score);
+  }
+
+  // Budget: on the largest run, each question answered and the next step
+  // shown, laid out with the map grown by one alignment.
+  await page.goto(`${pageUrl}#prefix-overlap-memo/1?mode=predict&${query("a".repeat(80),
+    `${"a".repeat(39)}b`)}`);
+  await page.waitForFunction(() => state.predict && document.querySelector("#map [data-step]"));
+  const times = await page.evaluate(async () => {
+    const times = [];
+    const laidOut = () => document.body.getBoundingClientRect();
+    for (let k = 1; k < state.blocks.length; k++) {
+      if (pendingTable(k)) answerTable(state.blocks[k - 1].tableBefore[state.blocks[k - 1].j] >= 0);
+      if (!pendingShift(k)) {
+        show(k + 1);
+        continue;
+      }
+      await new Promise((resolve) => setTimeout(resolve)); // each answer a task of its own
+      const start = performance.now();
+      answerShift(String(state.blocks[k].s));
+      laidOut();
+      const answered = performance.now();
+      show(k + 1);
+      laidOut();
+      times.push([answered - start, performance.now() - answered]);
+    }
+    return times;
+  });
+  const figures = (i) => {
+    const sorted = times.map((time) => (i < 2 ? time[i] : time[0] + time[1])).sort((a, b) => a - b);
+    return `${sorted[sorted.length >> 1].toFixed(1)} ms (at most ${sorted.at(-1).toFixed(1)})`;
+  };
+  t.diagnostic(`on 80 and 40 characters, ${times.length} answers: the feedback shown in ${figures(0)}, `
+    + `then the next step in ${figures(1)}; both ${figures(2)}`);
+  assert.deepEqual(errors, []);
+});
