@@ -36,16 +36,12 @@ extern "C" int MaxOverlap(const char* S) { return MaxOverlap(std::string(S)); }
 extern std::vector<int> KMPFailureF;
 void prepareFailureTable(int m);
 
-// The overlap table as it stands: its number of entries, and entry L, a
-// border length or -1 where none is stored (and for any L outside the table).
+// The overlap table as it stands: its number of entries, and where they are
+// in the module's memory, each a border length or -1 where none is stored.
 // The page reads it while the program prints, to see it grow step by step.
 extern "C" int failureTableSize() { return static_cast<int>(KMPFailureF.size()); }
 
-extern "C" int failureEntry(int L)
-{
-    bool inTable = L >= 0 && L < static_cast<int>(KMPFailureF.size());
-    return inTable ? KMPFailureF[L] : -1;
-}
+extern "C" const int* failureTable() { return KMPFailureF.data(); }
 #endif
 
 extern "C" void runOn(const char* textChars, const char* patternChars)

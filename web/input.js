@@ -80,6 +80,11 @@ async function openAddress() {
     if (asked !== "") notices.push(`There is no program "${asked}": showing ${name}.`);
   }
   const input = linked && checkInput(linked) ? linked : null;
+  // The program named is shown at once; its run follows.
+  $("program").textContent = name;
+  for (const about of $("about").children) about.classList.toggle("shown", about.dataset.program === name);
+  markProgram(name);
+  if (!isReady(name)) $("status").textContent = `Loading ${name}…`;
   let run;
   try {
     run = await (input ? runOn(name, input.text, input.pattern) : runMain(name));
@@ -99,11 +104,8 @@ async function openAddress() {
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
   Object.assign(state, { name, input, run, blocks, predict: predict ? newExercise() : null });
-  $("side-by-side").setAttribute("aria-busy", "true");
-  $("program").textContent = name;
-  for (const about of $("about").children) about.hidden = about.dataset.program !== name;
+  for (const id of ["side-by-side", "map-box"]) $(id).setAttribute("aria-busy", "true");
   $("output").textContent = run.output;
-  markProgram(name);
   // Input from the address that is not allowed stays in the fields, to be mended.
   const fields = linked !== null && input === null ? linked : run;
   $("text").value = fields.text;
@@ -112,15 +114,29 @@ async function openAddress() {
   showNotice(notices.join(" "));
   clearMap();
   show(k);
-  const all = await Promise.all(PROGRAMS.map((program) => runOn(program, run.text, run.pattern)));
+  // The other programs load once this comparison is on the screen. Each runs
+  // in a task of its own, and the map is drawn a few hundred comparisons a
+  // task, so that the page keeps answering keys and clicks meanwhile.
+  await nextPaint();
   if (opening !== state.opening) return;
+  PROGRAMS.forEach(loadProgram);
+  const all = [];
+  for (const program of PROGRAMS) {
+    all.push(await runOn(program, run.text, run.pattern));
+    await nextTask();
+    if (opening !== state.opening) return;
+  }
   fillSideBySide(all, { text: run.text, pattern: run.pattern });
-  // The map comes last, after the table has been painted.
-  await new Promise((resolve) => setTimeout(resolve));
-  if (opening !== state.opening) return;
-  drawMap(run, blocks, predicting() ? 0 : blocks.length);
+  drawMap(run, blocks, 0);
+  for (let drawnTo = 0; !predicting() && drawnTo < blocks.length;) {
+    await nextTask();
+    if (opening !== state.opening) return;
+    drawnTo = Math.min(drawnTo + 200, blocks.length);
+    extendMap(drawnTo, drawnTo);
+  }
   if (predicting()) mapUpTo(state.k, revealed(state.k));
   markOnMap(state.k);
+  $("map-box").removeAttribute("aria-busy");
 }
 
 // Marks the program shown in the list; on a phone, where the list scrolls
@@ -154,5 +170,3 @@ $("own").addEventListener("click", () => {
 
 window.addEventListener("hashchange", openAddress);
 openAddress();
-// The table needs every program: load the others while the first one runs.
-PROGRAMS.forEach(loadProgram);

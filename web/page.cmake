@@ -34,6 +34,7 @@ foreach(program IN LISTS DEMO_PROGRAMS)
   # its test where the heap ends, to see that runs give back what they take.
   string(REPLACE "-" "_" factory "demo_${program}")
   set(exported _main,_runOn,_sbrk)
+  set(heap "")
   # The helpers whose answers the page's explanations of each shift show.
   if(program STREQUAL "last-occurrence")
     target_compile_definitions(${program} PRIVATE DEMO_LAST_POS)
@@ -43,17 +44,21 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     string(APPEND exported ",_MaxOverlap")
   elseif(program STREQUAL "prefix-overlap-memo")
     target_compile_definitions(${program} PRIVATE DEMO_MEMO_TABLE)
-    string(APPEND exported ",_failureEntry,_failureTableSize")
+    string(APPEND exported ",_failureTable,_failureTableSize")
+    set(heap ",HEAP32") # the table is read straight from the module's memory
   endif()
   target_compile_definitions(${program} PRIVATE DEMO_MATCHER=${matcher_${program}})
+  # Smaller at no cost to the programs: the small allocator, only the
+  # options the page passes to the module.
   target_link_options(${program} PRIVATE -Oz -sMODULARIZE -sEXPORT_NAME=${factory}
     -sSINGLE_FILE -sENVIRONMENT=web -sFILESYSTEM=0 -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=${exported}
-    -sEXPORTED_RUNTIME_METHODS=callMain,ccall)
+    -sEXPORTED_RUNTIME_METHODS=callMain,ccall${heap} -sMALLOC=emmalloc
+    -sINCOMING_MODULE_JS_API=print,printErr)
   set_target_properties(${program} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY $<1:${page_dir}>
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css run.js blocks.js why.js stepper.js map.js predict.js tables.js input.js)
+foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js tables.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()

@@ -9,12 +9,19 @@
 // top-level names: browsers refuse module scripts on a page opened from disk,
 // and the page must work from there.
 
-const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
-  "prefix-overlap-memo"];
+// PROGRAMS, the programs in the order of the page's list, is named in the
+// page's head, which starts loading the one the address names.
 
 const $ = (id) => document.getElementById(id);
 
 const modules = new Map(); // program name -> promise of { module, lines, tables }
+const ready = new Set(); // the programs whose modules have been made
+const isReady = (name) => ready.has(name);
+
+// Waits for the next task, so that work done in pieces lets the page answer
+// keys and clicks between them; or for the next frame to have been painted.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 // Loads a program's script once and makes its module, whose standard output
 // goes line by line into `lines`. For prefix-overlap-memo, each line that may
@@ -31,13 +38,14 @@ function loadProgram(name) {
         const createModule = window[`demo_${name.replaceAll("-", "_")}`];
         program.module = await createModule({
           print: (line) => {
-            if (line.startsWith("T: ") && program.module._failureEntry) {
+            if (line.startsWith("T: ") && program.module._failureTable) {
               program.tables.set(program.lines.length, overlapTable(program));
             }
             program.lines.push(line);
           },
           printErr: (line) => console.error(`${name}: ${line}`),
         });
+        ready.add(name);
         resolve(program);
       };
       document.head.append(script);
@@ -59,8 +67,9 @@ function collect(name, program, call) {
 // For prefix-overlap-memo, what its overlap table KMPFailureF holds now:
 // entry L for every L of the table. Null for the programs without one.
 function overlapTable({ module }) {
-  if (!module._failureEntry) return null;
-  return Array.from({ length: module._failureTableSize() }, (_, L) => module._failureEntry(L));
+  if (!module._failureTable) return null;
+  const at = module._failureTable() >> 2;
+  return Array.from(module.HEAP32.subarray(at, at + module._failureTableSize()));
 }
 
 const demonstrations = new Map(); // program name -> promise of its main's run

@@ -76,10 +76,19 @@ async function open(hash) {
   const errors = [];
   page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
   page.on("pageerror", (error) => errors.push(error.message));
+  // The program modules asked for by the time the first comparison is shown.
+  await page.addInitScript(() => new MutationObserver((_, observer) => {
+    if (!document.getElementById("status")?.textContent.startsWith("Comparison 1 ")) return;
+    observer.disconnect();
+    const files = [...document.querySelectorAll("script[src], link[rel=preload]")]
+      .map((element) => (element.src || element.href).split("/").pop());
+    window.fetchedFirst = [...new Set(files)].filter((file) => PROGRAMS.includes(file.slice(0, -3)));
+  }).observe(document, { subtree: true, childList: true, characterData: true }));
   const start = performance.now();
   await page.goto(`${pageUrl}#${hash}`);
   await page.waitForSelector("#side-by-side tbody tr");
   await page.waitForSelector("#side-by-side:not([aria-busy])");
+  await page.waitForSelector("#map-box:not([aria-busy])", { state: "attached" });
   return { page, errors, ms: performance.now() - start };
 }
 
@@ -89,7 +98,8 @@ async function shown(page, name, k) {
   await page.waitForFunction(([name, k]) => location.hash.split("?")[0] === `#${name}/${k}`
     && document.getElementById("status").textContent.startsWith(`Comparison ${k} of `)
       === !document.getElementById("block-box").hidden
-    && !document.getElementById("side-by-side").hasAttribute("aria-busy"), [name, k]);
+    && !document.getElementById("side-by-side").hasAttribute("aria-busy")
+    && !document.getElementById("map-box").hasAttribute("aria-busy"), [name, k]);
   return page.evaluate(() => {
     const $ = (id) => document.getElementById(id);
     return {
@@ -154,6 +164,7 @@ for (const name of PROGRAMS) {
     const blocks = blocksOf(expected, text, pattern);
     const { page, errors, ms } = await open(name);
     t.diagnostic(`${name}: opened ${ms.toFixed(0)} ms after navigation`);
+    assert.deepEqual(await page.evaluate(() => fetchedFirst), [`${name}.js`]);
     assert.equal(await page.textContent("#output"), expected);
     const view = await shown(page, name, 1);
     assert.deepEqual(view.memo, name === "prefix-overlap-memo" ? Array(6).fill("-1") : null);
@@ -535,7 +546,7 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   const { page, errors } = await open("naive-rtl");
   for (const [address, score, answers] of EXERCISES) {
     await page.goto(`${pageUrl}#${address}`);
-    await page.waitForFunction(() => state.predict && document.querySelector("#map [data-step]"));
+    await page.waitForFunction(() => state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
     for (const [k, how, guess, right = guess] of answers) {
       while (await page.evaluate(() => state.k) < k) await page.click("#next");
       assert.equal(await page.evaluate(() => state.k), k, `${address}: Next passed a question`);
@@ -570,7 +581,7 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   // shown, laid out with the map grown by one alignment.
   await page.goto(`${pageUrl}#prefix-overlap-memo/1?mode=predict&${query("a".repeat(80),
     `${"a".repeat(39)}b`)}`);
-  await page.waitForFunction(() => state.predict && document.querySelector("#map [data-step]"));
+  await page.waitForFunction(() => state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
   const times = await page.evaluate(async () => {
     const times = [];
     const laidOut = () => document.body.getBoundingClientRect();
