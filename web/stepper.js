@@ -76,6 +76,7 @@ function show(k) {
   $("first").disabled = $("previous").disabled = state.k <= 1;
   $("next").disabled = $("last").disabled = state.k >= limit;
   $("play").disabled = blocks.length === 0;
+  $("predict").disabled = blocks.length === 0 && !predicting(); // nothing to predict, nothing to leave
   if (focused?.disabled) handFocusOn(focused);
   const address = addressOf(name, Math.max(state.k, 1), state.input, predicting());
   if (location.hash !== address) history.replaceState(null, "", address); // costly: only on a change
