@@ -127,6 +127,7 @@ async function openAddress() {
     if (opening !== state.opening) return;
   }
   fillSideBySide(all, { text: run.text, pattern: run.pattern });
+  showGrowth({ text: run.text, pattern: run.pattern });
   drawMap(run, blocks, 0);
   for (let drawnTo = 0; !predicting() && drawnTo < blocks.length;) {
     await nextTask();

@@ -59,6 +59,6 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js tables.js input.js)
+foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js tables.js growth.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()

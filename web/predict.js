@@ -132,7 +132,7 @@ function showQuestion(k) {
   const asking = predicting() && (asksShift(k) || asksTable(k));
   $("question").hidden = !asking;
   $("why").hidden = predicting();
-  for (const id of ["side-box", "output-box"]) $(id).hidden = predicting();
+  for (const id of ["side-box", "growth", "output-box"]) $(id).hidden = predicting();
   $("predict").setAttribute("aria-pressed", String(predicting()));
   showScore();
   pickable(pendingShift(k) && !pendingTable(k));

@@ -610,3 +610,55 @@ test("predicting: every question answered, by field, ruler and map, graded by th
     + `then the next step in ${figures(1)}; both ${figures(2)}`);
   assert.deepEqual(errors, []);
 });
+
+// How the work grows, for the pattern "ab" (lengths 2, 6, 10, ..., 80),
+// worked out by hand. On a...a against a...ab ("ab") the right-to-left scans
+// fail at once and move by one, the prefix scans compare two characters at
+// each of the n - 1 shifts; against ba...a ("ba") the right-to-left scans
+// compare two at each shift but good-suffix moves by m = 2, while the prefix
+// scans fail at once. "abcabc" holds "ab" twice.
+const GROWTH = [
+  ["a-ab", { 2: [1, 1, 1, 2, 2], 10: [9, 9, 9, 18, 18], 80: [79, 79, 79, 158, 158] }],
+  ["a-ba", { 2: [2, 2, 2, 1, 1], 10: [18, 18, 10, 9, 9], 80: [158, 158, 80, 79, 79] }],
+  ["repeated", { 2: [2, 2, 2, 2, 2], 6: [7, 6, 7, 7, 7] }],
+];
+
+test("how the work grows: each family's counts from the programs' own blocks", async (t) => {
+  const { page, errors } = await open(`naive-rtl/1?${query("abc", "ab")}`);
+  // The random family's text, from the formula worked out apart.
+  assert.deepEqual(await page.evaluate(() => [randomText("ab", 16), randomText("abcab", 16)]),
+    ["aabbbbabaabbaabb", "cbabbcaaaabcaacc"]);
+  for (const [family, expected] of GROWTH) {
+    await page.check(`#growth-family [value=${family}]`);
+    await page.waitForSelector("#growth:not([aria-busy]) #growth-table tbody tr");
+    const rows = await page.$$eval("#growth-table tbody tr", (trs) => trs.map((tr) =>
+      [...tr.cells].map((cell) => Number(cell.textContent))));
+    assert.equal(rows.length, 21, family);
+    for (const [n, counts] of Object.entries(expected)) {
+      assert.deepEqual(rows.find(([length]) => length === Number(n))?.slice(1), counts, `${family}, n = ${n}`);
+    }
+  }
+  // Budget: each family drawn for aaaaaaab and for a pattern of 40 characters.
+  for (const pattern of ["aaaaaaab", "ab".repeat(20)]) {
+    await page.goto(`${pageUrl}#naive-rtl/1?${query("abcabcabcx", pattern)}`);
+    await page.waitForSelector("#growth:not([aria-busy]) #growth-table tbody tr");
+    const times = [];
+    for (const family of ["a-ab", "a-ba", "random", "repeated"]) {
+      times.push(await page.evaluate(async (family) => {
+        let longest = 0;
+        const tasks = new PerformanceObserver((list) => list.getEntries()
+          .forEach((task) => { longest = Math.max(longest, task.duration); }));
+        tasks.observe({ type: "longtask" });
+        const start = performance.now();
+        document.querySelector(`#growth-family [value='${family}']`).click();
+        while ($("growth").hasAttribute("aria-busy")) await new Promise((resolve) => setTimeout(resolve, 5));
+        const ms = performance.now() - start;
+        await new Promise((resolve) => setTimeout(resolve, 50));
+        tasks.disconnect();
+        return `${family} ${Math.round(ms)} ms (longest task ${Math.round(longest)} ms)`;
+      }, family));
+    }
+    t.diagnostic(`the work's growth for "${pattern}" drawn in: ${times.join(", ")}`);
+  }
+  assert.deepEqual(errors, []);
+});
