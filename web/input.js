@@ -104,7 +104,8 @@ async function openAddress() {
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
   Object.assign(state, { name, input, run, blocks, predict: predict ? newExercise() : null });
-  for (const id of ["side-by-side", "map-box"]) $(id).setAttribute("aria-busy", "true");
+  for (const id of ["side-by-side", "map-box", "growth"]) $(id).setAttribute("aria-busy", "true");
+  growth.drawing++; // the chart of the input shown before is dropped
   $("output").textContent = run.output;
   // Input from the address that is not allowed stays in the fields, to be mended.
   const fields = linked !== null && input === null ? linked : run;
