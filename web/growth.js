@@ -112,7 +112,7 @@ function fillGrowthTable(rows, caption) {
 // its dash and its marker as well as its colour, its name at its end.
 // Drawn at the width it is shown at, so that its text keeps its size on a
 // phone.
-const CHART = { height: 280, left: 44, right: 132, top: 16, bottom: 40 };
+const CHART = { height: 290, left: 44, right: 140, top: 26, bottom: 40 };
 const LINES = [
   { dash: "", marker: "circle", colour: "#0b5cad" },
   { dash: "7 3", marker: "square", colour: "#a4001d" },
@@ -174,7 +174,7 @@ function drawChart(rows, label) {
       svg("text", { x: left - 7, y: y(count) + 4, "text-anchor": "end" }, count));
   }
   axes.append(svg("text", { x: (left + width - right) / 2, y: height - 4, "text-anchor": "middle" },
-    "text length n"), svg("text", { x: 4, y: top - 2 + 10, class: "unit" }, "comparisons"));
+    "text length n"), svg("text", { x: 4, y: 12 }, "comparisons"));
   chart.append(axes);
   // Each program's line, a marker at about every tenth length, its name at
   // its end, moved apart from the others' where they would overlap.

@@ -141,16 +141,11 @@ async function openAddress() {
   $("map-box").removeAttribute("aria-busy");
 }
 
-// Marks the program shown in the list; on a phone, where the list scrolls
-// sideways, brings it into view.
+// Marks the program shown in the list.
 function markProgram(name) {
   for (const link of document.querySelectorAll("#programs a")) {
     link.toggleAttribute("aria-current", link.hash === `#${name}`);
   }
-  const list = $("programs");
-  const current = list.querySelector("[aria-current]").getBoundingClientRect();
-  list.scrollLeft += current.left - list.getBoundingClientRect().left
-    - (list.clientWidth - current.width) / 2;
 }
 
 function showNotice(text) {

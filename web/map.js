@@ -25,7 +25,7 @@ function mapLine(className, label, from, cells) {
   line.className = className;
   const run = document.createElement("span");
   run.className = "map-cells";
-  run.style.marginLeft = `${from * 1.3}em`;
+  run.style.marginLeft = `calc(${from} * var(--cell))`;
   run.append(...cells);
   line.append(label, run);
   return line;

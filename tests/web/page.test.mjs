@@ -662,3 +662,29 @@ test("how the work grows: each family's counts from the programs' own blocks", a
   }
   assert.deepEqual(errors, []);
 });
+
+test("on a phone with touch: every program link on screen, targets to tap, tables that fit", async () => {
+  const context = await browser.newContext({ viewport: { width: 320, height: 640 }, hasTouch: true,
+    isMobile: true });
+  const page = await context.newPage();
+  await page.goto(`${pageUrl}#good-suffix/3`);
+  await shown(page, "good-suffix", 3);
+  const view = await page.evaluate(() => {
+    const size = (element) => element.getBoundingClientRect();
+    return {
+      links: [...document.querySelectorAll("#programs a")].map(size)
+        .filter((box) => box.left < 0 || box.right > innerWidth).length,
+      label: Math.max(...[...document.querySelectorAll(".map-shift")].map((row) => size(row).width)),
+      small: [...document.querySelectorAll("button:not([hidden] *), #map [data-step]")]
+        .filter((target) => target.offsetParent && (size(target).width < 24 || size(target).height < 24)).length,
+      short: [...document.querySelectorAll(".controls button")].filter((button) => size(button).height < 44).length,
+      table: $("side-by-side").parentElement.scrollWidth - $("side-by-side").parentElement.clientWidth,
+      fields: ["text", "pattern"].map((id) => ["autocapitalize", "autocorrect", "spellcheck"]
+        .map((name) => $(id).getAttribute(name)).join()),
+    };
+  });
+  assert.deepEqual(view, { links: 0, label: view.label, small: 0, short: 0, table: 0,
+    fields: ["off,off,false", "off,off,false"] });
+  assert.ok(view.label <= 56, `row labels ${view.label} px wide`);
+  await context.close();
+});
