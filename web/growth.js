@@ -5,38 +5,34 @@
 // chart for the eye and given as a table for a screen reader. Nothing here
 // counts anything but printed blocks.
 
-const GROWTH_MAX = 80; // the longest text the page allows
 const GROWTH_STEPS = 20; // lengths m to 80 in this many even steps, or every length if fewer
 
-// The text lengths drawn for a pattern of length m: m, 80 and evenly spaced
-// lengths between them, every one where there are few.
+// The text lengths drawn for a pattern of length m: m, the longest text
+// allowed (LIMIT) and evenly spaced lengths between them, every one where
+// there are few.
 function growthLengths(m) {
-  const steps = Math.min(GROWTH_STEPS, GROWTH_MAX - m);
+  const steps = Math.min(GROWTH_STEPS, LIMIT - m);
   return [...new Set(Array.from({ length: steps + 1 },
-    (_, i) => m + Math.round((i * (GROWTH_MAX - m)) / Math.max(steps, 1))))];
+    (_, i) => m + Math.round((i * (LIMIT - m)) / Math.max(steps, 1))))];
 }
 
 // The families of texts: each makes, for a length n, the text and the
-// pattern to run, from the input shown.
+// pattern to run, from the input shown. A text repeated must not be empty.
 const FAMILIES = {
   repeated: {
     label: "your text, repeated",
-    offered: ({ text }) => text.length > 0,
     make: ({ text, pattern }, n) => [text.repeat(Math.ceil(n / text.length)).slice(0, n), pattern],
   },
   "a-ab": {
     label: "a...a against a...ab",
-    offered: () => true,
     make: ({ pattern }, n) => ["a".repeat(n), `${"a".repeat(pattern.length - 1)}b`],
   },
   "a-ba": {
     label: "a...a against ba...a",
-    offered: () => true,
     make: ({ pattern }, n) => ["a".repeat(n), `b${"a".repeat(pattern.length - 1)}`],
   },
   random: {
     label: "random letters of the pattern",
-    offered: () => true,
     make: ({ pattern }, n) => [randomText(pattern, n), pattern],
   },
 };
@@ -61,7 +57,7 @@ const growth = { input: null, drawing: 0 }; // the input shown; the drawing unde
 function showGrowth(input) {
   growth.input = input;
   const repeated = $("growth-family").querySelector("[value=repeated]");
-  repeated.disabled = !FAMILIES.repeated.offered(input);
+  repeated.disabled = input.text === "";
   if (repeated.disabled && repeated.checked) $("growth-family").querySelector("[value='a-ab']").checked = true;
   drawGrowth();
 }
@@ -220,12 +216,7 @@ $("growth-family").append(...Object.entries(FAMILIES).map(([value, { label }], i
   option.append(radio, ` ${label}`);
   return option;
 }));
-$("growth-table").tHead.rows[0].append(...PROGRAMS.map((name) => {
-  const head = document.createElement("th");
-  head.scope = "col";
-  head.textContent = name;
-  return head;
-}));
+$("growth-table").tHead.rows[0].append(...PROGRAMS.map(columnHead));
 $("growth-family").addEventListener("change", drawGrowth);
 $("growth-chart").addEventListener("pointermove", (event) => {
   if (!growth.rows) return;

@@ -32,6 +32,13 @@ function cell(content) {
   return td;
 }
 
+function columnHead(content) {
+  const th = document.createElement("th");
+  th.scope = "col";
+  th.textContent = content;
+  return th;
+}
+
 // Entry L of the overlap table for L = 0 .. m - 1, under a header row of the
 // prefixes' lengths, as it stood `when` ("after comparison 6"); the entry
 // that comparison's mismatch asked for is marked.
@@ -41,12 +48,7 @@ function fillMemoTable(table, when, asked) {
   // Made once per pattern; a step changes only the entries that differ, so
   // that stepping does not lay the whole table out again.
   if (lengths.cells.length !== table.length + 1) {
-    lengths.replaceChildren(lengths.cells[0], ...table.map((_, L) => {
-      const th = document.createElement("th");
-      th.scope = "col";
-      th.textContent = L;
-      return th;
-    }));
+    lengths.replaceChildren(lengths.cells[0], ...table.map((_, L) => columnHead(L)));
     entries.replaceChildren(entries.cells[0], ...table.map(() => cell("")));
   }
   table.forEach((entry, L) => {
