@@ -19,6 +19,16 @@ function mapItem(className, content) {
   return item;
 }
 
+// A character of the text or the pattern, drawn by the style sheet from
+// data-c and left out of what a screen reader reads: a comparison's cell says
+// its characters in its name.
+function mapChar(className, c) {
+  const item = document.createElement("span");
+  item.className = className;
+  item.dataset.c = visible(c);
+  return item;
+}
+
 // One line of the map: its label, then its cells from text index `from` on.
 function mapLine(className, label, from, cells) {
   const line = document.createElement("div");
@@ -38,24 +48,28 @@ const drawn = { run: null, blocks: [], rows: [], revealed: 0 };
 function clearMap() {
   mapCells = [];
   drawn.run = null;
+  $("map-head").replaceChildren();
   $("map").replaceChildren();
   $("map-box").hidden = true;
 }
 
-// Every row has its label first, then one cell for each text index it
-// covers, all of one width, so that a text index is a column. The first two
-// lines are the text's indices (each index a column a shift can be picked
-// at) and its characters. The comparisons are drawn up to comparison `upto`,
-// all of them unless a predicting learner has not got further.
+// Every line has its label first, then one cell for each text index it
+// covers, all of one width, so that a text index is a column. Above the grid,
+// the text's indices (each index a column a shift can be picked at) and its
+// characters, which the cells' names repeat for a screen reader. The
+// comparisons are drawn up to comparison `upto`, all of them unless a
+// predicting learner has not got further.
 function drawMap(run, blocks, upto = blocks.length) {
   const { text } = run;
-  const columns = Array.from(text, (c, i) => [i, c]);
-  const indices = columns.map(([i]) => mapItem("map-index", i % 10));
+  const indices = Array.from(text, (_, i) => mapItem("map-index", i % 10));
   indices.forEach((index, i) => { index.dataset.column = i; });
-  $("map").replaceChildren(
-    mapLine("map-head", mapItem("map-corner", "index"), 0, indices),
-    mapLine("map-head", mapItem("map-corner", "text"), 0,
-      columns.map(([, c]) => mapItem("map-text", visible(c)))));
+  $("map-head").replaceChildren(
+    mapLine("map-columns", mapItem("map-corner", "index"), 0, indices),
+    mapLine("map-columns", mapItem("map-corner", "text"), 0, Array.from(text, (c) => mapChar("map-text", c))));
+  // Read only as the columns to pick a shift at, while predicting.
+  for (const line of $("map-head").children) line.setAttribute("aria-hidden", "true");
+  $("map").replaceChildren();
+  $("map").setAttribute("aria-colcount", text.length + 1);
   Object.assign(drawn, { run, blocks, rows: [], revealed: 0 });
   mapCells = [];
   extendMap(upto, upto);
@@ -63,37 +77,53 @@ function drawMap(run, blocks, upto = blocks.length) {
 }
 
 // Draws the comparisons after those drawn, up to comparison k; of them, those
-// up to `revealed` with the reason for their move and what they found.
+// up to `revealed` with the reason for their move and what they found. A row
+// is an alignment, headed by its shift; a comparison's cell is in the column
+// of its text index, the pattern's other characters beside it unnamed.
 function extendMap(k, revealed) {
   const { run, blocks, rows } = drawn;
   for (let at = mapCells.length; at < k; at++) {
     const block = blocks[at];
     if (at === 0 || block.s !== blocks[at - 1].s) {
-      const cells = Array.from(run.pattern, (c) => mapItem("map-span", visible(c)));
-      rows.push({ cells, line: mapLine("map-row", mapItem("map-shift", `s = ${block.s}`), block.s, cells) });
-      $("map").append(rows.at(-1).line);
+      const cells = Array.from(run.pattern, (c) => mapChar("map-span", c));
+      const header = mapItem("map-shift", `s = ${block.s}`);
+      header.setAttribute("role", "rowheader");
+      header.setAttribute("aria-label", `shift ${block.s}`);
+      const line = mapLine("map-row", header, block.s, cells);
+      line.setAttribute("role", "row");
+      rows.push({ cells, line });
+      $("map").append(line);
     }
     const cell = rows.at(-1).cells[block.j];
     cell.className = `map-cell ${block.match ? "match" : "mismatch"}`;
     cell.dataset.step = at + 1;
     cell.tabIndex = -1;
-    cell.setAttribute("role", "button");
+    cell.setAttribute("role", "gridcell");
+    cell.setAttribute("aria-colindex", block.s + block.j + 2);
     mapCells.push(cell);
     labelOnMap(at + 1, at < revealed);
   }
 }
 
 // Names comparison k's cell: the pair and how it came out, and when it is
-// revealed, the reason for a mismatch's move and an occurrence found.
+// revealed, the reason for a mismatch's move; a row that found an occurrence
+// says so in its header.
 function labelOnMap(k, revealed) {
   const { run, blocks } = drawn;
   const block = blocks[k - 1];
+  const i = block.s + block.j;
   const why = revealed && !block.match ? `; ${explain(run, blocks, k).phrase}` : "";
-  mapCells[k - 1].setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] and `
-    + `text[${block.s + block.j}] ${block.match ? "match" : "do not match"}${why}`);
+  mapCells[k - 1].setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] "${run.pattern[block.j]}", `
+    + `text[${i}] "${run.text[i]}", ${block.match ? "match" : "mismatch"}${why}`);
   if (revealed) drawn.revealed = k;
   const found = revealed ? occurrences([block], run.pattern) : [];
-  if (found.length > 0) mapCells[k - 1].closest(".map-row").append(mapItem("map-found", `found at ${found[0]}`));
+  if (found.length > 0) {
+    const row = mapCells[k - 1].closest(".map-row");
+    const mark = mapItem("map-found", `found at ${found[0]}`);
+    mark.setAttribute("aria-hidden", "true");
+    row.append(mark);
+    row.querySelector(".map-shift").setAttribute("aria-label", `shift ${block.s}, found at ${found[0]}`);
+  }
 }
 
 // The map of a predicting learner: comparisons up to k, all revealed but the
@@ -105,18 +135,15 @@ function mapUpTo(k, revealed) {
   extendMap(k, shown);
 }
 
-// Outlines comparison k's cell, the one the keyboard reaches, and scrolls the
-// map (not the page) to keep it in view.
+// Marks comparison k's cell as the current one, makes it the grid's one tab
+// stop, and scrolls the map (not the page) to keep it in view.
 function markOnMap(k) {
-  const before = $("map").querySelector(".current");
   const focused = $("map").contains(document.activeElement);
-  before?.classList.remove("current");
-  for (const reachable of $("map").querySelectorAll("[tabindex='0']")) reachable.tabIndex = -1;
+  $("map").querySelector("[aria-current]")?.removeAttribute("aria-current");
   const cell = mapCells[k - 1];
   if (!cell) return;
-  cell.classList.add("current");
-  cell.tabIndex = 0;
-  if (focused) cell.focus({ preventScroll: true });
+  cell.setAttribute("aria-current", "true");
+  tabTo(cell, focused);
   const box = $("map-scroll");
   const view = box.getBoundingClientRect();
   const at = cell.getBoundingClientRect();
@@ -129,8 +156,35 @@ function markOnMap(k) {
   }
 }
 
-// A cell opens its comparison when clicked or on Enter; the arrow keys move
-// along the comparisons without opening them.
+// Moves the grid's tab stop to a cell, and the focus when it was in the grid.
+function tabTo(cell, focus) {
+  for (const reachable of $("map").querySelectorAll("[tabindex='0']")) reachable.tabIndex = -1;
+  cell.tabIndex = 0;
+  if (focus) cell.focus({ preventScroll: true });
+}
+
+// Where each key moves from `cell`, as in a grid: left and right along its
+// alignment, up and down to the nearest cell of the alignment before or after,
+// Home and End to the run's first and last comparison.
+function movesFrom(cell) {
+  const row = cell.closest(".map-row");
+  const column = (other) => Number(other.getAttribute("aria-colindex"));
+  const distance = (other) => Math.abs(column(other) - column(cell));
+  const nearest = (line) => [...(line?.querySelectorAll("[data-step]") ?? [])]
+    .reduce((best, other) => (!best || distance(other) < distance(best) ? other : best), null);
+  const along = [...row.querySelectorAll("[data-step]")];
+  return {
+    ArrowLeft: () => along[along.indexOf(cell) - 1],
+    ArrowRight: () => along[along.indexOf(cell) + 1],
+    ArrowUp: () => nearest(row.previousElementSibling),
+    ArrowDown: () => nearest(row.nextElementSibling),
+    Home: () => mapCells[0],
+    End: () => mapCells.at(-1),
+  };
+}
+
+// A cell opens its comparison when clicked, or on Enter or Space; the other
+// keys move between the cells without opening them.
 function openFromMap(event) {
   const cell = event.target.closest("[data-step]");
   if (!cell) return;
@@ -140,15 +194,13 @@ function openFromMap(event) {
     pause();
     show(k);
     mapCells[k - 1].focus({ preventScroll: true });
-  } else if (event.key === "ArrowLeft" || event.key === "ArrowRight") {
-    event.preventDefault();
-    const other = mapCells[k - 1 + (event.key === "ArrowRight" ? 1 : -1)];
-    if (other) {
-      cell.tabIndex = -1;
-      other.tabIndex = 0;
-      other.focus();
-    }
+    return;
   }
+  const move = movesFrom(cell)[event.key];
+  if (!move || event.altKey || event.ctrlKey || event.metaKey) return;
+  event.preventDefault();
+  const other = move();
+  if (other) tabTo(other, true);
 }
 $("map").addEventListener("click", openFromMap);
 $("map").addEventListener("keydown", openFromMap);

@@ -170,8 +170,9 @@ function pickable(on) {
     $("ruler").replaceChildren(...(text.length > 10 ? [`${tens}\n`] : []), lead, ...columns);
   }
   $("ruler").toggleAttribute("aria-hidden", !on);
-  const indices = $("map").querySelectorAll(".map-index");
+  const indices = $("map-head").querySelectorAll(".map-index");
   if (indices.length > 0 && indices[0].classList.contains("column") === on) return;
+  indices[0]?.closest(".map-columns").toggleAttribute("aria-hidden", !on);
   for (const index of indices) {
     index.classList.toggle("column", on);
     if (on) {
@@ -234,7 +235,7 @@ function pickColumn(event) {
   }
 }
 
-for (const box of [$("ruler"), $("map")]) {
+for (const box of [$("ruler"), $("map-head")]) {
   box.addEventListener("click", pickColumn);
   box.addEventListener("keydown", pickColumn);
 }

@@ -18,13 +18,14 @@ function addressOf(name, k, input, predict = false) {
 }
 
 // One line of the block: the character in the caret's column marked as a
-// match or a mismatch, and the span the shift rule used (columns from up to
-// to), if any, marked as evidence.
-function markedLine(line, column, kind, evidence) {
+// match or a mismatch, with a name for a screen reader, and the span the
+// shift rule used (columns from up to to), if any, marked as evidence.
+function markedLine(line, column, kind, name, evidence) {
   const plain = (from, to) => {
     if (column < from || column >= to) return [line.slice(from, to)];
     const mark = document.createElement("mark");
     mark.className = kind;
+    mark.dataset.name = name;
     mark.textContent = line[column];
     return [line.slice(from, column), mark, line.slice(column + 1, to)];
   };
@@ -99,8 +100,10 @@ function show(k) {
   $("block-box").hidden = false;
   const digits = ruler(t.length - LEAD);
   if ($("ruler").textContent !== digits) $("ruler").textContent = digits;
-  $("block").replaceChildren(...markedLine(t, block.column, kind, evidence(0)),
-    ...markedLine(p, block.column, kind, evidence(1)), `${caret}\n`, ...guessLine(state.k), "\n");
+  const pair = (what, i) => ` (${what}[${i}], ${kind})`;
+  $("block").replaceChildren(...markedLine(t, block.column, kind, pair("text", block.s + block.j), evidence(0)),
+    ...markedLine(p, block.column, kind, pair("pattern", block.j), evidence(1)), `${caret}\n`,
+    ...guessLine(state.k), "\n");
   // On a narrow screen the block scrolls sideways: keep the pair in view.
   $("block-box").scrollLeft = $("block").querySelector("mark").offsetLeft
     - $("block-box").clientWidth / 2;
@@ -189,10 +192,10 @@ $("speed").addEventListener("change", () => state.timer && play());
 const KEYS = { ArrowLeft: actions.previous, ArrowRight: actions.next, Home: actions.first,
   End: actions.last, " ": togglePlay };
 document.addEventListener("keydown", (event) => {
-  // Fields and scrolling boxes keep all their keys; buttons, links and the
-  // output's summary keep Space and Enter, which press them.
+  // Fields, scrolling boxes and the map keep all their keys; buttons, links
+  // and the output's summary keep Space and Enter, which press them.
   const { key, target } = event;
-  if (event.altKey || event.ctrlKey || event.metaKey || state.blocks.length === 0
+  if (event.defaultPrevented || event.altKey || event.ctrlKey || event.metaKey || state.blocks.length === 0
       || target.closest("input, select, textarea, [tabindex='0']")
       || (target.closest("button, a, summary") && (key === " " || key === "Enter"))) return;
   const action = KEYS[key];

@@ -316,8 +316,16 @@ test("bad input is refused and runs nothing; any allowed text round-trips in lin
   assert.deepEqual(errors, []);
 });
 
-test("the map shows each comparison at its shift and index, and opens it", async () => {
+// Keys on good-suffix's map, right to left within an alignment, worked out
+// by hand: each key and the comparison it moves to. Its alignments: s = 0
+// compares text[5] to text[2] (1 to 4), s = 4 text[9] (5), s = 5 text[10]
+// (6), s = 6 text[11] to text[9] (7 to 9), and so on to comparison 14.
+const MOVES = [["ArrowRight", 1], ["ArrowLeft", 2], ["ArrowLeft", 3], ["ArrowDown", 5],
+  ["ArrowDown", 6], ["ArrowDown", 8], ["ArrowLeft", 9], ["ArrowUp", 6], ["ArrowUp", 5], ["ArrowUp", 1],
+  ["ArrowUp", 1], ["End", 14], ["ArrowDown", 14], ["Home", 1], ["ArrowLeft", 2]];
+test("the map is a grid of the comparisons at their shifts and indices, each named, and opens them", async () => {
   const { page, errors } = await open("naive-rtl");
+  const current = () => page.$$eval("#map [aria-current]", (cells) => cells.map((cell) => Number(cell.dataset.step)));
   for (const name of ["naive-rtl", "good-suffix"]) {
     const expected = readFileSync(new URL(`expected/${name}.txt`, tests), "utf8");
     const [text, pattern] = expected.split("\n").map((line) => line.slice(3));
@@ -325,34 +333,53 @@ test("the map shows each comparison at its shift and index, and opens it", async
     await page.goto(`${pageUrl}#${name}/1`);
     await shown(page, name, 1);
     // Where each comparison's cell stands: the text index of its column, and
-    // its row among the rows of shifts; and what each row found.
+    // its row among the rows of shifts; what it is named; and what each row
+    // found.
     const map = await page.evaluate(() => {
       const box = (element) => element.getBoundingClientRect();
-      const columns = [...document.querySelectorAll("#map .map-text")].map((c) => box(c).left);
-      const rows = [...document.querySelectorAll("#map .map-shift")];
+      const columns = [...document.querySelectorAll("#map-head .map-text")].map((c) => box(c).left);
+      const rows = [...document.querySelectorAll("#map [role=row]")];
       const near = (a, b) => Math.abs(a - b) < 1; // a pixel's rounding apart
       const rowOf = (element) => rows.findIndex((row) => near(box(row).top, box(element).top));
       return {
-        shifts: rows.map((row) => row.textContent),
+        grid: document.getElementById("map").getAttribute("role"),
+        shifts: rows.map((row) => [...row.querySelectorAll("[role=rowheader]")]
+          .map((header) => `${header.textContent}: ${header.getAttribute("aria-label")}`).join()),
         cells: [...document.querySelectorAll("#map [data-step]")].map((cell) => [
           Number(cell.dataset.step), rowOf(cell),
           columns.findIndex((left) => near(left, box(cell).left)),
-          cell.classList.contains("match") ? "match" : "mismatch"]).sort((a, b) => a[0] - b[0]),
+          cell.classList.contains("match") ? "match" : "mismatch",
+          `${cell.getAttribute("role")} ${cell.getAttribute("aria-label").split(";")[0]}`])
+          .sort((a, b) => a[0] - b[0]),
         found: [...document.querySelectorAll("#map .map-found")].map((f) => [rowOf(f), f.textContent]),
       };
     });
     const shifts = blocks.map((block) => block.s).filter((s, i, all) => s !== all[i - 1]);
-    assert.deepEqual(map.shifts, shifts.map((s) => `s = ${s}`));
-    assert.deepEqual(map.cells, blocks.map((block, i) => [i + 1, shifts.indexOf(block.s),
-      block.s + block.j, block.same ? "match" : "mismatch"]));
-    assert.deepEqual(map.found, reported(blocks, pattern).map((s) => [shifts.indexOf(s), `found at ${s}`]));
+    const found = reported(blocks, pattern);
+    assert.equal(map.grid, "grid");
+    assert.deepEqual(map.shifts, shifts.map((s) => `s = ${s}: shift ${s}${found.includes(s) ? `, found at ${s}` : ""}`));
+    assert.deepEqual(map.cells, blocks.map(({ s, j, same }, i) => [i + 1, shifts.indexOf(s), s + j,
+      same ? "match" : "mismatch",
+      `gridcell comparison ${i + 1}: pattern[${j}] "${pattern[j]}", text[${s + j}] "${text[s + j]}", ${same ? "match" : "mismatch"}`]));
+    assert.deepEqual(map.found, found.map((s) => [shifts.indexOf(s), `found at ${s}`]));
+    assert.deepEqual(await current(), [1]);
     const n = blocks.length;
     await page.click(`#map [data-step="${n}"]`);
     await shown(page, name, n);
-    await page.keyboard.press("ArrowLeft");
-    await page.keyboard.press("Enter");
-    await shown(page, name, n - 1);
+    assert.deepEqual(await current(), [n]);
   }
+  // The keys move the focus, one tab stop, and Enter opens the cell focused.
+  await page.click('#map [data-step="1"]');
+  await shown(page, "good-suffix", 1);
+  for (const [key, k] of MOVES) {
+    await page.keyboard.press(key);
+    assert.deepEqual(await page.$$eval("#map [tabindex='0']", (cells) => cells.map((cell) => cell.dataset.step)),
+      [String(k)], key);
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.step), String(k), key);
+  }
+  await page.keyboard.press("Enter");
+  await shown(page, "good-suffix", 2);
+  assert.deepEqual(await current(), [2]);
   assert.deepEqual(errors, []);
 });
 
@@ -560,7 +587,7 @@ test("predicting: every question answered, by field, ruler and map, graded by th
         await page.focus("#ruler .column");
         for (let i = 0; i < guess; i++) await page.keyboard.press("ArrowRight");
         await page.keyboard.press("Enter");
-      } else if (how === "map") await page.click(`#map .map-index.column[data-column="${guess}"]`);
+      } else if (how === "map") await page.click(`#map-head .map-index.column[data-column="${guess}"]`);
       else {
         await page.fill("#guess", String(guess));
         await page.click("#check");
