@@ -135,15 +135,22 @@ function mapUpTo(k, revealed) {
   extendMap(k, shown);
 }
 
-// Marks comparison k's cell as the current one, makes it the grid's one tab
-// stop, and scrolls the map (not the page) to keep it in view.
+// Marks comparison k's cell as the current one and makes it the grid's one
+// tab stop.
 function markOnMap(k) {
-  const focused = $("map").contains(document.activeElement);
   $("map").querySelector("[aria-current]")?.removeAttribute("aria-current");
   const cell = mapCells[k - 1];
   if (!cell) return;
   cell.setAttribute("aria-current", "true");
-  tabTo(cell, focused);
+  tabTo(cell, $("map").contains(document.activeElement));
+}
+
+// Moves the grid's tab stop to a cell, and the focus when it was in the grid,
+// and scrolls the map (not the page) to keep the cell in view.
+function tabTo(cell, focus) {
+  for (const reachable of $("map").querySelectorAll("[tabindex='0']")) reachable.tabIndex = -1;
+  cell.tabIndex = 0;
+  if (focus) cell.focus({ preventScroll: true });
   const box = $("map-scroll");
   const view = box.getBoundingClientRect();
   const at = cell.getBoundingClientRect();
@@ -154,13 +161,6 @@ function markOnMap(k) {
   if (at.top - margin < view.top || at.bottom + margin > view.bottom) {
     box.scrollTop += at.top - view.top - view.height / 2;
   }
-}
-
-// Moves the grid's tab stop to a cell, and the focus when it was in the grid.
-function tabTo(cell, focus) {
-  for (const reachable of $("map").querySelectorAll("[tabindex='0']")) reachable.tabIndex = -1;
-  cell.tabIndex = 0;
-  if (focus) cell.focus({ preventScroll: true });
 }
 
 // Where each key moves from `cell`, as in a grid: left and right along its

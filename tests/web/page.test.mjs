@@ -246,6 +246,10 @@ test("own text and pattern", async (t) => {
   assert.deepEqual((await shown(page, "prefix-overlap-memo", 1)).table.map((row) => row[1]),
     ["41", "41", "41", "1640", "1640"]);
   t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms`);
+  // Its 1,640 comparisons are read as one node each, not letter by letter.
+  const tree = await (await page.context().newCDPSession(page)).send("Accessibility.getFullAXTree");
+  assert.ok(tree.nodes.length <= 4500, `${tree.nodes.length} accessibility nodes`);
+  t.diagnostic(`its accessibility tree: ${tree.nodes.length} nodes`);
   const [draw, step] = await page.evaluate(() => {
     // Each alignment's mismatch, explained afresh and laid out, then the map.
     state.blocks = readBlocks(state.run);
@@ -320,9 +324,10 @@ test("bad input is refused and runs nothing; any allowed text round-trips in lin
 // by hand: each key and the comparison it moves to. Its alignments: s = 0
 // compares text[5] to text[2] (1 to 4), s = 4 text[9] (5), s = 5 text[10]
 // (6), s = 6 text[11] to text[9] (7 to 9), and so on to comparison 14.
-const MOVES = [["ArrowRight", 1], ["ArrowLeft", 2], ["ArrowLeft", 3], ["ArrowDown", 5],
-  ["ArrowDown", 6], ["ArrowDown", 8], ["ArrowLeft", 9], ["ArrowUp", 6], ["ArrowUp", 5], ["ArrowUp", 1],
-  ["ArrowUp", 1], ["End", 14], ["ArrowDown", 14], ["Home", 1], ["ArrowLeft", 2]];
+const MOVES = [["ArrowRight", 1], ["ArrowLeft", 2], ["ArrowLeft", 3], ["ArrowLeft", 4], ["ArrowLeft", 4],
+  ["ArrowDown", 5], ["ArrowDown", 6], ["ArrowDown", 8], ["ArrowLeft", 9], ["ArrowRight", 8], ["ArrowRight", 7],
+  ["ArrowRight", 7], ["ArrowUp", 6], ["ArrowUp", 5], ["ArrowUp", 1], ["ArrowUp", 1], ["End", 14],
+  ["ArrowDown", 14], ["Home", 1], ["ArrowLeft", 2]];
 test("the map is a grid of the comparisons at their shifts and indices, each named, and opens them", async () => {
   const { page, errors } = await open("naive-rtl");
   const current = () => page.$$eval("#map [aria-current]", (cells) => cells.map((cell) => Number(cell.dataset.step)));
