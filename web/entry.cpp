@@ -7,9 +7,91 @@
 // one whose MaxOverlap keeps no state, and DEMO_MEMO_TABLE the program that
 // remembers borders in KMPFailureF.
 
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <iostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "harness.h"
+
+// Hands the page the lines in chars[0, length), each ending in a newline,
+// decoded at once.
+EM_JS(void, printLines, (const char* chars, int length), {
+    for (const line of UTF8ToString(chars, length).split("\n").slice(0, -1))
+        out(line);
+});
+
+namespace {
+
+// The programs' standard output on the page. What they print through
+// std::cout is kept, and handed to the page in whole lines when the page asks
+// for it after a call; the runtime's own output would pass it on a byte at a
+// time, and at every flush (the harness flushes every line), which costs more
+// than the run itself.
+class PageOutput : public std::streambuf {
+public:
+    PageOutput() { setp(buffer.data(), buffer.data() + buffer.size()); }
+
+    // Hands over the whole lines kept; an unfinished one stays.
+    void handOver()
+    {
+        const std::string_view kept(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        const std::size_t lines = kept.rfind('\n') + 1; // 0 when there is no newline
+        if (lines > 0)
+            printLines(kept.data(), static_cast<int>(lines));
+        const std::string_view rest = kept.substr(lines);
+        std::copy(rest.begin(), rest.end(), buffer.begin());
+        setp(buffer.data(), buffer.data() + buffer.size());
+        pbump(static_cast<int>(rest.size()));
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        // Out of room: twice as much, keeping what was written.
+        const auto used = static_cast<int>(pptr() - pbase());
+        buffer.resize(2 * buffer.size());
+        setp(buffer.data(), buffer.data() + buffer.size());
+        pbump(used);
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        return sputc(traits_type::to_char_type(c));
+    }
+
+#ifdef DEMO_MEMO_TABLE
+    // The page copies the overlap table as each block begins: a block's T
+    // line is handed over as soon as it is flushed, with what came before it.
+    int sync() override
+    {
+        const std::string_view kept(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        if (kept.empty() || kept.back() != '\n')
+            return 0;
+        // Where the last line starts: after the newline before it, if any.
+        const std::size_t last = kept.rfind('\n', kept.size() - 2) + 1;
+        if (kept.compare(last, 3, "T: ") == 0)
+            handOver();
+        return 0;
+    }
+#endif
+
+private:
+    std::vector<char> buffer = std::vector<char>(4096);
+};
+
+PageOutput pageOutput;
+
+// From before main on, for main and every run alike.
+struct OutputToPage {
+    OutputToPage() { std::cout.rdbuf(&pageOutput); }
+} outputToPage;
+
+} // namespace
+
+// What the last call printed and has not been handed over yet.
+extern "C" void handOverOutput() { pageOutput.handOver(); }
 
 int DEMO_MATCHER(std::string text, std::string pattern, int start);
 

@@ -62,8 +62,9 @@ function showGrowth(input) {
   drawGrowth();
 }
 
-// Runs the five programs at each length, a few runs a task, so that the
-// page keeps answering; a newer drawing drops this one.
+// Runs the five programs at each length, in tasks of their own after what
+// started the drawing, a few runs a task, so that the page keeps answering;
+// a newer drawing drops this one.
 async function drawGrowth() {
   const drawing = ++growth.drawing;
   const family = FAMILIES[$("growth-family").querySelector(":checked").value];
@@ -71,21 +72,20 @@ async function drawGrowth() {
   const m = input.pattern.length;
   $("growth").setAttribute("aria-busy", "true");
   const rows = [];
-  let slice = performance.now();
+  let slice = -Infinity;
   for (const n of growthLengths(m)) {
     const [text, pattern] = family.make(input, n);
     const counts = [];
     for (const program of PROGRAMS) {
+      if (performance.now() - slice > 20) {
+        await nextTask();
+        if (drawing !== growth.drawing) return;
+        slice = performance.now();
+      }
       counts.push(readBlocks(await runEntry(program, text, pattern)).length);
     }
     rows.push([n, ...counts]);
-    if (performance.now() - slice > 30) {
-      await nextTask();
-      if (drawing !== growth.drawing) return;
-      slice = performance.now();
-    }
   }
-  if (drawing !== growth.drawing) return;
   const [, pattern] = family.make(input, m);
   fillGrowthTable(rows, `${family.label}, pattern "${pattern}" (m = ${m})`);
   drawChart(rows, family.label);

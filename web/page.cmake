@@ -33,7 +33,7 @@ foreach(program IN LISTS DEMO_PROGRAMS)
   # The page finds each program's module factory under this name. sbrk tells
   # its test where the heap ends, to see that runs give back what they take.
   string(REPLACE "-" "_" factory "demo_${program}")
-  set(exported _main,_runOn,_sbrk)
+  set(exported _main,_runOn,_handOverOutput,_sbrk)
   set(heap "")
   # The helpers whose answers the page's explanations of each shift show.
   if(program STREQUAL "last-occurrence")

@@ -55,11 +55,13 @@ function loadProgram(name) {
 }
 
 // Everything one call of the program printed, with the tables taken while it
-// printed and the one it left; the program itself, to ask its helpers.
+// printed and the one it left; the program itself, to ask its helpers. The
+// module keeps what it prints until it is asked for it.
 function collect(name, program, call) {
   program.lines.length = 0;
   program.tables = new Map();
   call();
+  program.module._handOverOutput();
   return { name, program, output: program.lines.map((line) => `${line}\n`).join(""),
     tables: program.tables, table: overlapTable(program) };
 }
