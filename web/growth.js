@@ -73,16 +73,22 @@ async function drawGrowth() {
   $("growth").setAttribute("aria-busy", "true");
   const rows = [];
   let slice = -Infinity;
+  // Whether to go on, in the next task once this one has run for 20 ms.
+  const goOn = async () => {
+    if (performance.now() - slice > 20) {
+      await nextTask();
+      slice = performance.now();
+    }
+    return drawing === growth.drawing;
+  };
   for (const n of growthLengths(m)) {
     const [text, pattern] = family.make(input, n);
     const counts = [];
     for (const program of PROGRAMS) {
-      if (performance.now() - slice > 20) {
-        await nextTask();
-        if (drawing !== growth.drawing) return;
-        slice = performance.now();
-      }
-      counts.push(readBlocks(await runEntry(program, text, pattern)).length);
+      if (!(await goOn())) return;
+      const run = await runEntry(program, text, pattern);
+      if (!(await goOn())) return;
+      counts.push(readBlocks(run).length);
     }
     rows.push([n, ...counts]);
   }

@@ -79,23 +79,31 @@ function drawMap(run, blocks, upto = blocks.length) {
 // Draws the comparisons after those drawn, up to comparison k; of them, those
 // up to `revealed` with the reason for their move and what they found. A row
 // is an alignment, headed by its shift; a comparison's cell is in the column
-// of its text index, the pattern's other characters beside it unnamed.
+// of its text index, over the pattern's characters, which are not read.
 function extendMap(k, revealed) {
   const { run, blocks, rows } = drawn;
   for (let at = mapCells.length; at < k; at++) {
     const block = blocks[at];
     if (at === 0 || block.s !== blocks[at - 1].s) {
-      const cells = Array.from(run.pattern, (c) => mapChar("map-span", c));
       const header = mapItem("map-shift", `s = ${block.s}`);
       header.setAttribute("role", "rowheader");
       header.setAttribute("aria-label", `shift ${block.s}`);
-      const line = mapLine("map-row", header, block.s, cells);
+      const line = mapLine("map-row", header, block.s, []);
       line.setAttribute("role", "row");
-      rows.push({ cells, line });
+      // The pattern at this shift, its characters drawn as one run a column
+      // apart, under the cells of its comparisons.
+      const span = line.querySelector(".map-cells");
+      span.dataset.c = run.pattern;
+      span.style.width = `calc(${run.pattern.length} * var(--cell))`;
+      rows.push({ span, line });
       $("map").append(line);
     }
-    const cell = rows.at(-1).cells[block.j];
-    cell.className = `map-cell ${block.match ? "match" : "mismatch"}`;
+    const { span } = rows.at(-1);
+    const cell = mapChar(`map-cell ${block.match ? "match" : "mismatch"}`, run.pattern[block.j]);
+    cell.style.left = `calc(${block.j} * var(--cell))`;
+    cell.dataset.j = block.j;
+    // Along the row in the order of its columns, as a reader moves along it.
+    span.insertBefore(cell, [...span.children].find((other) => Number(other.dataset.j) > block.j) ?? null);
     cell.dataset.step = at + 1;
     cell.tabIndex = -1;
     cell.setAttribute("role", "gridcell");
