@@ -53,8 +53,9 @@ function clearMap() {
   $("map-box").hidden = true;
 }
 
-// Every line has its label first, then one cell for each text index it
-// covers, all of one width, so that a text index is a column. Above the grid,
+// Every line has its label first, then its characters, one to a column of
+// one width for each text index it covers, so that a text index is a column;
+// a row's pattern shows its spaces as blanks. Above the grid,
 // the text's indices (each index a column a shift can be picked at) and its
 // characters, which the cells' names repeat for a screen reader. The
 // comparisons are drawn up to comparison `upto`, all of them unless a
