@@ -102,13 +102,14 @@ function extendMap(k, revealed) {
     const { span } = rows.at(-1);
     const cell = mapChar(`map-cell ${block.match ? "match" : "mismatch"}`, run.pattern[block.j]);
     cell.style.left = `calc(${block.j} * var(--cell))`;
-    cell.dataset.j = block.j;
-    // Along the row in the order of its columns, as a reader moves along it.
-    span.insertBefore(cell, [...span.children].find((other) => Number(other.dataset.j) > block.j) ?? null);
+    const column = block.s + block.j + 2; // after the row header's
     cell.dataset.step = at + 1;
     cell.tabIndex = -1;
     cell.setAttribute("role", "gridcell");
-    cell.setAttribute("aria-colindex", block.s + block.j + 2);
+    cell.setAttribute("aria-colindex", column);
+    // Along the row in the order of its columns, as a reader moves along it.
+    span.insertBefore(cell, [...span.children]
+      .find((other) => Number(other.getAttribute("aria-colindex")) > column) ?? null);
     mapCells.push(cell);
     labelOnMap(at + 1, at < revealed);
   }
