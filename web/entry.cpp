@@ -18,11 +18,15 @@
 #include "harness.h"
 
 // Hands the page the lines in chars[0, length), each ending in a newline,
-// decoded at once.
+// decoded at once: as one string, without the last newline, as the page's
+// print takes a line.
 EM_JS(void, printLines, (const char* chars, int length), {
-    for (const line of UTF8ToString(chars, length).split("\n").slice(0, -1))
-        out(line);
+    out(new TextDecoder().decode(HEAPU8.subarray(chars, chars + length - 1)));
 });
+
+#ifdef DEMO_MEMO_TABLE
+extern std::vector<int> KMPFailureF;
+#endif
 
 namespace {
 
@@ -30,7 +34,9 @@ namespace {
 // std::cout is kept, and handed to the page in whole lines when the page asks
 // for it after a call; the runtime's own output would pass it on a byte at a
 // time, and at every flush (the harness flushes every line), which costs more
-// than the run itself.
+// than the run itself. For prefix-overlap-memo it also keeps a copy of the
+// overlap table as each block begins, which the page reads as it takes the
+// block's lines.
 class PageOutput : public std::streambuf {
 public:
     PageOutput() { setp(buffer.data(), buffer.data() + buffer.size()); }
@@ -46,7 +52,24 @@ public:
         std::copy(rest.begin(), rest.end(), buffer.begin());
         setp(buffer.data(), buffer.data() + buffer.size());
         pbump(static_cast<int>(rest.size()));
+#ifdef DEMO_MEMO_TABLE
+        // The copies went with their lines; the next lines count from 0.
+        tableCopies.clear();
+        linesBefore = 0;
+        lastLineStart = 0;
+#endif
     }
+
+#ifdef DEMO_MEMO_TABLE
+    // The n-th copy of the table among the lines not handed over yet: the
+    // index of its block's T line among those lines, then the table's entries
+    // (the table keeps its size for a whole run). Null after the last copy.
+    const int* tableCopy(int n) const
+    {
+        const std::size_t at = static_cast<std::size_t>(n) * (1 + KMPFailureF.size());
+        return at < tableCopies.size() ? tableCopies.data() + at : nullptr;
+    }
+#endif
 
 protected:
     int_type overflow(int_type c) override
@@ -62,8 +85,8 @@ protected:
     }
 
 #ifdef DEMO_MEMO_TABLE
-    // The page copies the overlap table as each block begins: a block's T
-    // line is handed over as soon as it is flushed, with what came before it.
+    // As a block's T line is flushed, before the block's comparison, the
+    // table is copied: the table that block's step starts from.
     int sync() override
     {
         const std::string_view kept(pbase(), static_cast<std::size_t>(pptr() - pbase()));
@@ -71,14 +94,24 @@ protected:
             return 0;
         // Where the last line starts: after the newline before it, if any.
         const std::size_t last = kept.rfind('\n', kept.size() - 2) + 1;
-        if (kept.compare(last, 3, "T: ") == 0)
-            handOver();
+        linesBefore += static_cast<int>(
+            std::count(kept.begin() + lastLineStart, kept.begin() + last, '\n'));
+        lastLineStart = last;
+        if (kept.compare(last, 3, "T: ") == 0) {
+            tableCopies.push_back(linesBefore);
+            tableCopies.insert(tableCopies.end(), KMPFailureF.begin(), KMPFailureF.end());
+        }
         return 0;
     }
 #endif
 
 private:
     std::vector<char> buffer = std::vector<char>(4096);
+#ifdef DEMO_MEMO_TABLE
+    std::vector<int> tableCopies;
+    int linesBefore = 0; // the lines kept before the one starting at lastLineStart
+    std::size_t lastLineStart = 0;
+#endif
 };
 
 PageOutput pageOutput;
@@ -113,17 +146,19 @@ extern "C" int MaxOverlap(const char* S) { return MaxOverlap(std::string(S)); }
 #endif
 
 #ifdef DEMO_MEMO_TABLE
-#include <vector>
-
-extern std::vector<int> KMPFailureF;
 void prepareFailureTable(int m);
 
 // The overlap table as it stands: its number of entries, and where they are
 // in the module's memory, each a border length or -1 where none is stored.
-// The page reads it while the program prints, to see it grow step by step.
+// The page reads it after a run, and its copies as each block began with the
+// lines handed over, to see it grow step by step.
 extern "C" int failureTableSize() { return static_cast<int>(KMPFailureF.size()); }
 
 extern "C" const int* failureTable() { return KMPFailureF.data(); }
+
+// The n-th copy of the table taken as a block began, among the lines being
+// handed over: its T line's index among them, then the entries.
+extern "C" const int* failureTableCopy(int n) { return pageOutput.tableCopy(n); }
 #endif
 
 extern "C" void runOn(const char* textChars, const char* patternChars)

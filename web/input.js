@@ -92,6 +92,7 @@ async function openAddress() {
     showNotice(`${name} could not be run: ${error.message}.`);
     return;
   }
+  await nextTask(); // the run, then its reading and showing
   // The address changed meanwhile: its own opening shows it. Showing this run
   // would write this address over the newer one before that opening reads it.
   if (opening !== state.opening || location.hash !== address) return;
@@ -116,22 +117,26 @@ async function openAddress() {
   clearMap();
   show(k);
   // The other programs load once this comparison is on the screen. Each runs
-  // in a task of its own, and the map is drawn a few hundred comparisons a
-  // task, so that the page keeps answering keys and clicks meanwhile.
+  // in a task of its own and its output is read in the next, and the map is
+  // drawn a few hundred comparisons a frame, so that the page keeps
+  // answering keys and clicks meanwhile.
   await nextPaint();
   if (opening !== state.opening) return;
   PROGRAMS.forEach(loadProgram);
-  const all = [];
+  const counted = [];
   for (const program of PROGRAMS) {
-    all.push(await runOn(program, run.text, run.pattern));
+    const other = await runOn(program, run.text, run.pattern);
+    await nextTask();
+    if (opening !== state.opening) return;
+    counted.push(readBlocks(other));
     await nextTask();
     if (opening !== state.opening) return;
   }
-  fillSideBySide(all, { text: run.text, pattern: run.pattern });
+  fillSideBySide(counted, { text: run.text, pattern: run.pattern });
   showGrowth({ text: run.text, pattern: run.pattern });
   drawMap(run, blocks, 0);
   for (let drawnTo = 0; !predicting() && drawnTo < blocks.length;) {
-    await nextTask();
+    await nextPaint();
     if (opening !== state.opening) return;
     drawnTo = Math.min(drawnTo + 200, blocks.length);
     extendMap(drawnTo, drawnTo);

@@ -14,7 +14,7 @@
 
 const $ = (id) => document.getElementById(id);
 
-const modules = new Map(); // program name -> promise of { module, lines, tables }
+const modules = new Map(); // program name -> promise of { module, output, tables }
 const ready = new Set(); // the programs whose modules have been made
 const isReady = (name) => ready.has(name);
 
@@ -24,9 +24,10 @@ const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 // Loads a program's script once and makes its module, whose standard output
-// goes line by line into `lines`. For prefix-overlap-memo, each line that may
-// begin a block also takes a copy of the overlap table as it stands then, in
-// `tables` under the line's index: the table a block's step starts from.
+// is added to `output` as the module hands it over, in whole lines. For
+// prefix-overlap-memo, the lines come with the module's copies of the overlap
+// table as each block began, kept in `tables` under the index of the block's
+// T line: the table that block's step starts from.
 function loadProgram(name) {
   if (!modules.has(name)) {
     modules.set(name, new Promise((resolve, reject) => {
@@ -34,17 +35,19 @@ function loadProgram(name) {
       script.src = `${name}.js`;
       script.onerror = () => reject(new Error(`cannot load ${script.src}`));
       script.onload = async () => {
-        const program = { lines: [], tables: new Map() };
+        const program = { output: "", tables: new Map() };
         const createModule = window[`demo_${name.replaceAll("-", "_")}`];
         program.module = await createModule({
-          print: (line) => {
-            if (line.startsWith("T: ") && program.module._failureTable) {
-              program.tables.set(program.lines.length, overlapTable(program));
+          print: (lines) => {
+            program.output += `${lines}\n`;
+            const { module } = program;
+            for (let n = 0, at; module._failureTableCopy && (at = module._failureTableCopy(n)); n++) {
+              program.tables.set(module.HEAP32[at >> 2], overlapTable(program, at + 4));
             }
-            program.lines.push(line);
           },
           printErr: (line) => console.error(`${name}: ${line}`),
         });
+        await nextTask(); // the module made; its first run in a task of its own
         ready.add(name);
         resolve(program);
       };
@@ -54,24 +57,25 @@ function loadProgram(name) {
   return modules.get(name);
 }
 
-// Everything one call of the program printed, with the tables taken while it
-// printed and the one it left; the program itself, to ask its helpers. The
-// module keeps what it prints until it is asked for it.
+// Everything one call of the program printed, with the tables its blocks
+// began from and the one it left; the program itself, to ask its helpers. The
+// module keeps what it prints until it is asked for it, once per call, so
+// that the tables' line indices are those of the call's output.
 function collect(name, program, call) {
-  program.lines.length = 0;
+  program.output = "";
   program.tables = new Map();
   call();
   program.module._handOverOutput();
-  return { name, program, output: program.lines.map((line) => `${line}\n`).join(""),
-    tables: program.tables, table: overlapTable(program) };
+  return { name, program, output: program.output, tables: program.tables, table: overlapTable(program) };
 }
 
-// For prefix-overlap-memo, what its overlap table KMPFailureF holds now:
-// entry L for every L of the table. Null for the programs without one.
-function overlapTable({ module }) {
+// For prefix-overlap-memo, what its overlap table KMPFailureF holds now, or
+// held in the copy at `from`: entry L for every L of the table, copied out of
+// the module's memory. Null for the programs without one.
+function overlapTable({ module }, from = module._failureTable?.()) {
   if (!module._failureTable) return null;
-  const at = module._failureTable() >> 2;
-  return Array.from(module.HEAP32.subarray(at, at + module._failureTableSize()));
+  const at = from >> 2;
+  return module.HEAP32.slice(at, at + module._failureTableSize());
 }
 
 const demonstrations = new Map(); // program name -> promise of its main's run

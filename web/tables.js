@@ -4,12 +4,11 @@
 // read from what the programs printed or hold.
 
 // One row per program, in the order of the program list: its comparisons
-// (blocks) and the positions it reported, linking to that program's run on
-// the same input.
-function fillSideBySide(runs, input) {
-  const rows = runs.map((run, i) => {
-    const blocks = readBlocks(run);
-    const positions = occurrences(blocks, run.pattern);
+// (the blocks read from its run) and the positions it reported, linking to
+// that program's run on the same input.
+function fillSideBySide(blocksOfRuns, input) {
+  const rows = blocksOfRuns.map((blocks, i) => {
+    const positions = occurrences(blocks, input.pattern);
     const link = document.createElement("a");
     link.href = addressOf(PROGRAMS[i], 1, input);
     link.textContent = PROGRAMS[i];
@@ -48,8 +47,8 @@ function fillMemoTable(table, when, asked) {
   // Made once per pattern; a step changes only the entries that differ, so
   // that stepping does not lay the whole table out again.
   if (lengths.cells.length !== table.length + 1) {
-    lengths.replaceChildren(lengths.cells[0], ...table.map((_, L) => columnHead(L)));
-    entries.replaceChildren(entries.cells[0], ...table.map(() => cell("")));
+    lengths.replaceChildren(lengths.cells[0], ...Array.from(table, (_, L) => columnHead(L)));
+    entries.replaceChildren(entries.cells[0], ...Array.from(table, () => cell("")));
   }
   table.forEach((entry, L) => {
     const td = entries.cells[L + 1];
