@@ -20,9 +20,8 @@
 // Hands the page the lines in chars[0, length), each ending in a newline,
 // decoded at once: as one string, without the last newline, as the page's
 // print takes a line.
-EM_JS(void, printLines, (const char* chars, int length), {
-    out(new TextDecoder().decode(HEAPU8.subarray(chars, chars + length - 1)));
-});
+EM_JS(void, printLines, (const char* chars, int length),
+    { out(new TextDecoder().decode(HEAPU8.subarray(chars, chars + length - 1))); });
 
 #ifdef DEMO_MEMO_TABLE
 extern std::vector<int> KMPFailureF;
