@@ -44,30 +44,26 @@ public:
     void handOver()
     {
         const std::string_view kept(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        const std::size_t lines = kept.rfind('\n') + 1; // 0 when there is no newline
-        if (lines > 0)
-            printLines(kept.data(), static_cast<int>(lines));
-        const std::string_view rest = kept.substr(lines);
+        const std::size_t whole = kept.rfind('\n') + 1; // 0 when there is no newline
+        if (whole > 0)
+            printLines(kept.data(), static_cast<int>(whole));
+        const std::string_view rest = kept.substr(whole);
         std::copy(rest.begin(), rest.end(), buffer.begin());
         setp(buffer.data(), buffer.data() + buffer.size());
         pbump(static_cast<int>(rest.size()));
 #ifdef DEMO_MEMO_TABLE
         // The copies went with their lines; the next lines count from 0.
         tableCopies.clear();
-        linesBefore = 0;
-        lastLineStart = 0;
+        looked = 0;
+        lines = 0;
 #endif
     }
 
 #ifdef DEMO_MEMO_TABLE
-    // The n-th copy of the table among the lines not handed over yet: the
-    // index of its block's T line among those lines, then the table's entries
-    // (the table keeps its size for a whole run). Null after the last copy.
-    const int* tableCopy(int n) const
-    {
-        const std::size_t at = static_cast<std::size_t>(n) * (1 + KMPFailureF.size());
-        return at < tableCopies.size() ? tableCopies.data() + at : nullptr;
-    }
+    // The copies of the table among the lines not handed over yet, one after
+    // another: each the index of its block's T line among those lines, then
+    // the table's entries (the table keeps its size for a whole run).
+    const std::vector<int>& copiesOfTable() const { return tableCopies; }
 #endif
 
 protected:
@@ -85,31 +81,28 @@ protected:
 
 #ifdef DEMO_MEMO_TABLE
     // As a block's T line is flushed, before the block's comparison, the
-    // table is copied: the table that block's step starts from.
+    // table is copied: the table that block's step starts from. Each line is
+    // looked at once, at the first flush after it is whole.
     int sync() override
     {
         const std::string_view kept(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        if (kept.empty() || kept.back() != '\n')
-            return 0;
-        // Where the last line starts: after the newline before it, if any.
-        const std::size_t last = kept.rfind('\n', kept.size() - 2) + 1;
-        linesBefore += static_cast<int>(
-            std::count(kept.begin() + lastLineStart, kept.begin() + last, '\n'));
-        lastLineStart = last;
-        if (kept.compare(last, 3, "T: ") == 0) {
-            tableCopies.push_back(linesBefore);
-            tableCopies.insert(tableCopies.end(), KMPFailureF.begin(), KMPFailureF.end());
+        for (std::size_t end; (end = kept.find('\n', looked)) != kept.npos;
+             looked = end + 1, lines++) {
+            if (kept.compare(looked, 3, "T: ") == 0) {
+                tableCopies.push_back(lines);
+                tableCopies.insert(tableCopies.end(), KMPFailureF.begin(), KMPFailureF.end());
+            }
         }
         return 0;
     }
 #endif
 
 private:
-    std::vector<char> buffer = std::vector<char>(4096);
+    std::string buffer = std::string(4096, '\0');
 #ifdef DEMO_MEMO_TABLE
     std::vector<int> tableCopies;
-    int linesBefore = 0; // the lines kept before the one starting at lastLineStart
-    std::size_t lastLineStart = 0;
+    std::size_t looked = 0; // where the first line not looked at yet starts
+    int lines = 0; // the lines looked at since the last handover
 #endif
 };
 
@@ -155,9 +148,14 @@ extern "C" int failureTableSize() { return static_cast<int>(KMPFailureF.size());
 
 extern "C" const int* failureTable() { return KMPFailureF.data(); }
 
-// The n-th copy of the table taken as a block began, among the lines being
-// handed over: its T line's index among them, then the entries.
-extern "C" const int* failureTableCopy(int n) { return pageOutput.tableCopy(n); }
+// The copies of the table taken as each block began, among the lines being
+// handed over: where they are, and how many ints they take.
+extern "C" const int* failureTableCopies() { return pageOutput.copiesOfTable().data(); }
+
+extern "C" int failureTableCopiesSize()
+{
+    return static_cast<int>(pageOutput.copiesOfTable().size());
+}
 #endif
 
 extern "C" void runOn(const char* textChars, const char* patternChars)

@@ -44,7 +44,7 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     string(APPEND exported ",_MaxOverlap")
   elseif(program STREQUAL "prefix-overlap-memo")
     target_compile_definitions(${program} PRIVATE DEMO_MEMO_TABLE)
-    string(APPEND exported ",_failureTable,_failureTableSize,_failureTableCopy")
+    string(APPEND exported ",_failureTable,_failureTableSize,_failureTableCopies,_failureTableCopiesSize")
     set(heap ",HEAP32") # the table is read straight from the module's memory
   endif()
   target_compile_definitions(${program} PRIVATE DEMO_MATCHER=${matcher_${program}})

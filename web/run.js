@@ -41,8 +41,12 @@ function loadProgram(name) {
           print: (lines) => {
             program.output += `${lines}\n`;
             const { module } = program;
-            for (let n = 0, at; module._failureTableCopy && (at = module._failureTableCopy(n)); n++) {
-              program.tables.set(module.HEAP32[at >> 2], overlapTable(program, at + 4));
+            if (!module._failureTableCopies) return;
+            const at = module._failureTableCopies() >> 2;
+            const copies = module.HEAP32.slice(at, at + module._failureTableCopiesSize());
+            const size = 1 + module._failureTableSize(); // T line's index, then the table
+            for (let copy = 0; copy < copies.length; copy += size) {
+              program.tables.set(copies[copy], copies.subarray(copy + 1, copy + size));
             }
           },
           printErr: (line) => console.error(`${name}: ${line}`),
@@ -69,12 +73,12 @@ function collect(name, program, call) {
   return { name, program, output: program.output, tables: program.tables, table: overlapTable(program) };
 }
 
-// For prefix-overlap-memo, what its overlap table KMPFailureF holds now, or
-// held in the copy at `from`: entry L for every L of the table, copied out of
-// the module's memory. Null for the programs without one.
-function overlapTable({ module }, from = module._failureTable?.()) {
+// For prefix-overlap-memo, what its overlap table KMPFailureF holds now:
+// entry L for every L of the table, copied out of the module's memory. Null
+// for the programs without one.
+function overlapTable({ module }) {
   if (!module._failureTable) return null;
-  const at = from >> 2;
+  const at = module._failureTable() >> 2;
   return module.HEAP32.slice(at, at + module._failureTableSize());
 }
 
