@@ -118,8 +118,8 @@ async function openAddress() {
   show(k);
   // The other programs load once this comparison is on the screen. Each runs
   // in a task of its own and its output is read in the next, and the map is
-  // drawn a few hundred comparisons a frame, so that the page keeps
-  // answering keys and clicks meanwhile.
+  // drawn a hundred comparisons a frame, each laid out before the next is
+  // drawn, so that the page keeps answering keys and clicks meanwhile.
   await nextPaint();
   if (opening !== state.opening) return;
   PROGRAMS.forEach(loadProgram);
@@ -138,9 +138,11 @@ async function openAddress() {
   for (let drawnTo = 0; !predicting() && drawnTo < blocks.length;) {
     await nextPaint();
     if (opening !== state.opening) return;
-    drawnTo = Math.min(drawnTo + 200, blocks.length);
+    drawnTo = Math.min(drawnTo + 100, blocks.length);
     extendMap(drawnTo, drawnTo);
   }
+  await nextPaint(); // the cell shown is found where the last ones were laid out
+  if (opening !== state.opening) return;
   if (predicting()) mapUpTo(state.k, revealed(state.k));
   markOnMap(state.k);
   $("map-box").removeAttribute("aria-busy");
