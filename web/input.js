@@ -116,6 +116,7 @@ async function openAddress() {
   showNotice(notices.join(" "));
   clearMap();
   show(k);
+  if (address !== "") bringStageIntoView();
   // The other programs load once this comparison is on the screen. Each runs
   // in a task of its own and its output is read in the next, and the map is
   // drawn a hundred comparisons a frame, each laid out before the next is

@@ -104,20 +104,20 @@ function show(k) {
   $("block").replaceChildren(...markedLine(t, block.column, kind, pair("text", block.s + block.j), evidence(0)),
     ...markedLine(p, block.column, kind, pair("pattern", block.j), evidence(1)), `${caret}\n`,
     ...guessLine(state.k), "\n");
-  // On a narrow screen the block scrolls sideways: keep the pair in view.
-  $("block-box").scrollLeft = $("block").querySelector("mark").offsetLeft
-    - $("block-box").clientWidth / 2;
+  keepInView($("block-box"), $("block").querySelector("mark"), $("block").querySelectorAll(".evidence"));
   const after = open ? block.after : [];
   $("after").replaceChildren(...after.flatMap((line, i) => [i === why?.decisive
     ? Object.assign(document.createElement("strong"), { className: "decisive", textContent: line })
     : line, "\n"]));
   $("after-box").hidden = after.length === 0;
+  scrollDownTo($("after"), $("after").querySelector(".decisive"));
   $("legend").hidden = !after.some((line) => line.startsWith("Good suffix = "));
   // While predicting, the explanation comes with the feedback on the answer.
   $("why").textContent = predicting() ? "" : why?.text ?? "";
   if (run.table) {
     fillMemoTable(open ? tableAfter(run, blocks, state.k) : block.tableBefore,
       `${open ? "after" : "before"} comparison ${state.k}`, why?.entry ?? null);
+    keepInView($("memo-table").parentElement, $("memo-table").querySelector("td.asked"));
   }
   $("status").textContent = predicting() ? predictStatus(state.k) : statusOf(state.k);
   showQuestion(state.k);
@@ -125,6 +125,44 @@ function show(k) {
     if (predicting()) mapUpTo(state.k, open);
     markOnMap(state.k);
   }
+}
+
+// A box that scrolls sideways keeps the element `first` and the others in
+// view: all of them, centred, when they fit in its width, else `first` in the
+// middle.
+function keepInView(box, first, others = []) {
+  if (!first) return;
+  const { left: origin } = box.getBoundingClientRect();
+  const spans = [first, ...others].map((element) => element.getBoundingClientRect());
+  const left = Math.min(...spans.map((span) => span.left));
+  const right = Math.max(...spans.map((span) => span.right));
+  const middle = right - left <= box.clientWidth - 16 ? (left + right) / 2 : (spans[0].left + spans[0].right) / 2;
+  box.scrollLeft += middle - origin - box.clientWidth / 2;
+}
+
+// A box that scrolls down, as a long good-suffix report does, shows its top,
+// or as little further down as brings `line` into view.
+function scrollDownTo(box, line) {
+  box.scrollTop = 0;
+  box.scrollLeft = 0;
+  if (!line) return;
+  const below = line.getBoundingClientRect().bottom - box.getBoundingClientRect().bottom;
+  if (below > 0) box.scrollTop = below + box.clientHeight / 4;
+}
+
+// The parts of the stage that one step needs in view.
+const STAGE_PARTS = "#status, #why, #block-box, #question, #score, #after-box, #memo-table";
+
+// An opening brings the stage wholly into view, scrolling the page to it
+// when any part of it is out of view; a step never scrolls, so that Next
+// stays where the learner pressed it. On a phone the step buttons' bar
+// covers the screen's bottom edge.
+function bringStageIntoView() {
+  const bar = $("steps");
+  const bottom = getComputedStyle(bar).position === "fixed" ? bar.getBoundingClientRect().top : innerHeight;
+  const parts = [...$("stage").querySelectorAll(STAGE_PARTS)].filter((part) => part.offsetParent !== null)
+    .map((part) => part.getBoundingClientRect());
+  if (parts.some((part) => part.top < 0 || part.bottom > bottom)) $("stage").scrollIntoView({ block: "start" });
 }
 
 // After a wrong shift, the pattern where the learner put it, on a line of

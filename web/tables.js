@@ -12,8 +12,6 @@ function fillSideBySide(blocksOfRuns, input) {
     const link = document.createElement("a");
     link.href = addressOf(PROGRAMS[i], 1, input);
     link.textContent = PROGRAMS[i];
-    // The program chosen opens where its comparisons are shown, not down here.
-    link.addEventListener("click", () => $("status").scrollIntoView({ block: "start" }));
     const row = document.createElement("tr");
     const name = document.createElement("th");
     name.scope = "row";

@@ -180,13 +180,14 @@ for (const name of PROGRAMS) {
     assert.equal(await page.textContent("#output"), expected);
     await checkSteps(page, name, blocks, query(text, pattern), pattern);
 
-    // No accessibility rule broken, wide or on a phone.
+    // No accessibility rule broken, wide or on a phone, in the light scheme or the dark.
     await page.addScriptTag({ path: axe });
-    for (const width of [1100, 360]) {
+    for (const [width, colorScheme] of [[1100, "light"], [360, "light"], [360, "dark"], [1100, "dark"]]) {
       await page.setViewportSize({ width, height: 740 });
+      await page.emulateMedia({ colorScheme });
       const { violations } = await page.evaluate(() => window.axe.run({ preload: false }));
       assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((node) => node.target)}`), [],
-        `${width} px`);
+        `${width} px, ${colorScheme}`);
     }
     assert.deepEqual(errors, []);
   });
@@ -412,7 +413,7 @@ test("controls stay put; keys press the focused button or leave scrolling boxes 
   await page.keyboard.press("Enter");
   await shown(page, "good-suffix", 14);
   assert.equal(await page.evaluate(() => document.activeElement.id), "previous");
-  await page.click("summary");
+  await page.click("#output-box summary");
   for (const box of ["#output", "#block-box"]) {
     await page.focus(box);
     await page.keyboard.press("Home");
@@ -719,4 +720,66 @@ test("on a phone with touch: every program link on screen, targets to tap, table
     fields: ["off,off,false", "off,off,false"] });
   assert.ok(view.label <= 56, `row labels ${view.label} px wide`);
   await context.close();
+});
+
+// The parts of the stage shown that are not wholly in view: outside the
+// viewport or a scrolling box around them, or under something else.
+function outOfView() {
+  const block = document.getElementById("block");
+  const caret = document.createRange();
+  const line = [...block.childNodes].find((node) => node.nodeType === Node.TEXT_NODE && node.data.includes("^"));
+  caret.setStart(line, line.data.indexOf("^"));
+  caret.setEnd(line, line.data.indexOf("^") + 1);
+  const parts = [...document.querySelectorAll("#previous, #next, #status, #why, #block mark, #block .evidence, "
+    + "#after .decisive, #memo-table .asked, #guess, #check, #table-yes, #table-no, #feedback")]
+    .filter((part) => part.getClientRects().length > 0).map((part) => [part.id || part.className, part]);
+  return [...parts, ["caret", caret]].filter(([, part]) => {
+    const r = part.getBoundingClientRect();
+    const element = part instanceof Range ? block : part;
+    const within = ({ left, top, right, bottom }) => r.left >= left - 0.5 && r.right <= right + 0.5
+      && r.top >= top - 0.5 && r.bottom <= bottom + 0.5;
+    const boxes = [];
+    for (let box = element.parentElement; box; box = box.parentElement) {
+      const { left, top } = box.getBoundingClientRect();
+      const [x, y] = [left + box.clientLeft, top + box.clientTop];
+      if (getComputedStyle(box).overflow !== "visible") boxes.push({ left: x, top: y, right: x + box.clientWidth, bottom: y + box.clientHeight });
+    }
+    const points = [[0.5, 0.5], [0.25, 0.25], [0.75, 0.25], [0.25, 0.75], [0.75, 0.75]];
+    return !(within({ left: 0, top: 0, right: innerWidth, bottom: innerHeight }) && boxes.every(within)
+      && points.every(([x, y]) => element.contains(document.elementFromPoint(r.left + x * r.width, r.top + y * r.height))));
+  }).map(([name]) => name);
+}
+
+// On a laptop, a large screen and phones, opened at a step, over three
+// presses of Next (by click, tap or arrow key), then after a program is
+// tapped or a shift predicted. The long report's deciding line, its 18th,
+// is below its box's first lines.
+const report = query(`${"z".repeat(16)}q`.repeat(2), "qbcdefghijklmnopq");
+const STAGES = [[1366, 768, "good-suffix/4", "click"], [1920, 1080, "prefix-overlap-memo/6", "click"],
+  [1100, 900, "last-occurrence/3", "ArrowRight"], [360, 640, "prefix-overlap-memo/6", "tap", "good-suffix"],
+  [390, 844, `good-suffix/2?${report}`, "tap"], [360, 640, "last-occurrence/1?mode=predict", "ArrowRight", "5"]];
+test("the stage: everything one step needs wholly in view, Next kept in place", async () => {
+  for (const [width, height, address, how, then] of STAGES) {
+    const phone = width < 500;
+    const context = await browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone });
+    const page = await context.newPage();
+    const [name, k] = address.split(/[/?]/);
+    await page.goto(`${pageUrl}#${address}`);
+    await (address.includes("predict") ? page.waitForFunction(() => state.predict
+      && document.querySelector("#map-box:not([aria-busy]) [data-step]")) : shown(page, name, k));
+    const where = `${width}x${height} ${address}`;
+    assert.deepEqual(await page.evaluate(outOfView), [], where);
+    const next = await page.locator("#next").boundingBox();
+    for (let press = 1; press <= 3; press++) {
+      await (how === "ArrowRight" ? page.keyboard.press(how) : page.locator("#next")[how]());
+      assert.deepEqual(await page.evaluate(outOfView), [], `${where}, press ${press}`);
+      assert.deepEqual(await page.locator("#next").boundingBox(), next, `${where}, press ${press}`);
+    }
+    if (PROGRAMS.includes(then)) {
+      await page.tap(`#programs a[href="#${then}"]`);
+      await shown(page, then, 1);
+    } else if (then) await page.fill("#guess", then).then(() => page.press("#guess", "Enter"));
+    assert.deepEqual(await page.evaluate(outOfView), [], `${where}, then ${then}`);
+    await context.close();
+  }
 });
