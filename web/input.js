@@ -116,7 +116,10 @@ async function openAddress() {
   showNotice(notices.join(" "));
   clearMap();
   show(k);
-  if (address !== "") bringStageIntoView();
+  // An opening from an address scrolls the page to the stage, so that the
+  // stage, as tall as any of its steps makes it, is wholly in view; a step
+  // never scrolls, so that Next stays where the learner pressed it.
+  if (address !== "") $("stage").scrollIntoView({ block: "start" });
   // The other programs load once this comparison is on the screen. Each runs
   // in a task of its own and its output is read in the next, and the map is
   // drawn a hundred comparisons a frame, each laid out before the next is

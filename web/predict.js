@@ -100,12 +100,14 @@ function feedbackOf(k) {
   const block = state.blocks[k - 1];
   const parts = [];
   const table = state.predict.tables.get(k);
-  if (table) {
-    const held = block.tableBefore[block.j];
-    parts.push(`${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the `
-      + `comparison was made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`);
-  }
   const shift = state.predict.shifts.get(k);
+  if (table) {
+    // Once the shift is answered too, the explanation says what each call did.
+    const held = block.tableBefore[block.j];
+    parts.push(shift ? `The table question: ${table.right ? "right" : "not right"}, entry ${block.j} held ${held}.`
+      : `${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the comparison was `
+        + `made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`);
+  }
   if (shift) {
     const next = state.blocks[k];
     const verdict = shift.right ? "Right" : "Not right";
@@ -142,10 +144,12 @@ function showQuestion(k) {
   }
   $("table-question").hidden = !pendingTable(k);
   $("table-question-text").textContent = pendingTable(k) ? tableQuestion(k) : "";
+  // Each question shows until it is answered; the feedback then says what
+  // the learner answered.
   const open = pendingShift(k) && !pendingTable(k);
-  $("shift-question").hidden = !asksShift(k) || pendingTable(k);
+  $("shift-question").hidden = !open;
   for (const control of [$("guess"), $("check")]) control.disabled = !open;
-  $("guess").value = open ? "" : String(state.predict.shifts.get(k)?.guess ?? "");
+  $("guess").value = "";
   $("feedback").textContent = revealed(k) || state.predict.tables.has(k) ? feedbackOf(k) : "";
 }
 

@@ -103,7 +103,7 @@ function show(k) {
   const pair = (what, i) => ` (${what}[${i}], ${kind})`;
   $("block").replaceChildren(...markedLine(t, block.column, kind, pair("text", block.s + block.j), evidence(0)),
     ...markedLine(p, block.column, kind, pair("pattern", block.j), evidence(1)), `${caret}\n`,
-    ...guessLine(state.k), "\n");
+    ...guessLine(state.k), blockEnd());
   keepInView($("block-box"), $("block").querySelector("mark"), $("block").querySelectorAll(".evidence"));
   const after = open ? block.after : [];
   $("after").replaceChildren(...after.flatMap((line, i) => [i === why?.decisive
@@ -150,20 +150,9 @@ function scrollDownTo(box, line) {
   if (below > 0) box.scrollTop = below + box.clientHeight / 4;
 }
 
-// The parts of the stage that one step needs in view.
-const STAGE_PARTS = "#status, #why, #block-box, #question, #score, #after-box, #memo-table";
-
-// An opening brings the stage wholly into view, scrolling the page to it
-// when any part of it is out of view; a step never scrolls, so that Next
-// stays where the learner pressed it. On a phone the step buttons' bar
-// covers the screen's bottom edge.
-function bringStageIntoView() {
-  const bar = $("steps");
-  const bottom = getComputedStyle(bar).position === "fixed" ? bar.getBoundingClientRect().top : innerHeight;
-  const parts = [...$("stage").querySelectorAll(STAGE_PARTS)].filter((part) => part.offsetParent !== null)
-    .map((part) => part.getBoundingClientRect());
-  if (parts.some((part) => part.top < 0 || part.bottom > bottom)) $("stage").scrollIntoView({ block: "start" });
-}
+// The empty line that ends every block, which a phone does not spend a line
+// of its screen on.
+const blockEnd = () => Object.assign(document.createElement("span"), { className: "block-end", textContent: "\n" });
 
 // After a wrong shift, the pattern where the learner put it, on a line of
 // its own under the caret.
