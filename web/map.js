@@ -44,13 +44,13 @@ function mapLine(className, label, from, cells) {
 // The map drawn: its run and blocks, and the rows of its comparisons so far.
 const drawn = { run: null, blocks: [], rows: [], revealed: 0 };
 
-// Until the map of a new run is drawn, there is none.
+// Until the map of a new run is drawn, there is none; its section keeps its
+// place, so that what follows it moves only once, when the map is drawn.
 function clearMap() {
   mapCells = [];
   drawn.run = null;
   $("map-head").replaceChildren();
   $("map").replaceChildren();
-  $("map-box").hidden = true;
 }
 
 // Every line has its label first, then its characters, one to a column of
