@@ -3,9 +3,9 @@
 // through the occurrence driver on a learner's text and pattern, exactly as
 // the program's main does with its constants, and lets the page ask the
 // program's own shift helpers what they answer. DEMO_MATCHER names the
-// matcher; DEMO_LAST_POS marks the program with findLastPos, DEMO_OVERLAP the
-// one whose MaxOverlap keeps no state, and DEMO_MEMO_TABLE the program that
-// remembers borders in KMPFailureF.
+// matcher; DEMO_LAST_POS marks the program with findLastPos, DEMO_GOOD_SUFFIX
+// the one with goodSuffixShift, DEMO_OVERLAP the one whose MaxOverlap keeps no
+// state, and DEMO_MEMO_TABLE the program that remembers borders in KMPFailureF.
 
 #include <emscripten/emscripten.h>
 
@@ -127,6 +127,17 @@ int findLastPos(std::string pattern, char c);
 extern "C" int findLastPos(const char* pattern, int c)
 {
     return findLastPos(std::string(pattern), static_cast<char>(c));
+}
+#endif
+
+#ifdef DEMO_GOOD_SUFFIX
+int goodSuffixShift(std::string pattern, int j);
+
+// The program's goodSuffixShift after a mismatch at pattern index j < m - 1;
+// its report is kept with the output, for the page to take.
+extern "C" int goodSuffixShift(const char* pattern, int j)
+{
+    return goodSuffixShift(std::string(pattern), j);
 }
 #endif
 

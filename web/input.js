@@ -44,8 +44,8 @@ function checkInput({ text, pattern }) {
 
 // The address after its "#": the program, the step, the input when the query
 // names a text or a pattern, and whether the learner is predicting the
-// shifts (mode=predict). The query's values are encoded as URLSearchParams
-// encodes them; a missing one is empty.
+// shifts (mode=predict) or building the table (mode=build). The query's
+// values are encoded as URLSearchParams encodes them; a missing one is empty.
 function readAddress() {
   const hash = location.hash.slice(1);
   const query = hash.indexOf("?");
@@ -59,8 +59,9 @@ function readAddress() {
   const [name = "", step] = decoded.split("/");
   const values = new URLSearchParams(query < 0 ? "" : hash.slice(query + 1));
   const predict = values.get("mode") === "predict";
-  if (!values.has("text") && !values.has("pattern")) return { name, step, input: null, predict };
-  return { name, step, predict,
+  const build = values.get("mode") === "build";
+  if (!values.has("text") && !values.has("pattern")) return { name, step, input: null, predict, build };
+  return { name, step, predict, build,
     input: { text: values.get("text") ?? "", pattern: values.get("pattern") ?? "" } };
 }
 
@@ -72,7 +73,7 @@ async function openAddress() {
   pause();
   const opening = ++state.opening;
   const address = location.hash;
-  const { name: asked, step, input: linked, predict } = readAddress();
+  const { name: asked, step, input: linked, predict, build } = readAddress();
   const notices = [];
   let name = asked;
   if (!PROGRAMS.includes(name)) {
@@ -104,7 +105,8 @@ async function openAddress() {
     k = Number.isNaN(k) || k < 1 ? 1 : count;
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
-  Object.assign(state, { name, input, run, blocks, predict: predict ? newExercise() : null });
+  Object.assign(state, { name, input, run, blocks, predict: predict ? newExercise() : null,
+    build: build ? newBuild() : null });
   for (const id of ["side-by-side", "map-box", "growth"]) $(id).setAttribute("aria-busy", "true");
   growth.drawing++; // the chart of the input shown before is dropped
   $("output").textContent = run.output;
@@ -168,12 +170,12 @@ $("own-input").addEventListener("submit", (event) => {
   event.preventDefault();
   const input = { text: $("text").value, pattern: $("pattern").value };
   if (!checkInput(input)) return; // the run shown stays
-  const address = addressOf(state.name ?? PROGRAMS[0], 1, input, predicting());
+  const address = addressOf(state.name ?? PROGRAMS[0], 1, input, modeShown());
   if (location.hash === address) openAddress();
   else location.hash = address;
 });
 $("own").addEventListener("click", () => {
-  location.hash = addressOf(state.name ?? PROGRAMS[0], 1, null, predicting());
+  location.hash = addressOf(state.name ?? PROGRAMS[0], 1, null, modeShown());
 });
 
 window.addEventListener("hashchange", openAddress);

@@ -35,10 +35,14 @@ foreach(program IN LISTS DEMO_PROGRAMS)
   string(REPLACE "-" "_" factory "demo_${program}")
   set(exported _main,_runOn,_handOverOutput,_sbrk)
   set(heap "")
-  # The helpers whose answers the page's explanations of each shift show.
+  # The helpers whose answers the page's explanations of each shift show, and
+  # which grade the tables a learner builds.
   if(program STREQUAL "last-occurrence")
     target_compile_definitions(${program} PRIVATE DEMO_LAST_POS)
     string(APPEND exported ",_findLastPos")
+  elseif(program STREQUAL "good-suffix")
+    target_compile_definitions(${program} PRIVATE DEMO_GOOD_SUFFIX)
+    string(APPEND exported ",_goodSuffixShift")
   elseif(program STREQUAL "prefix-overlap")
     target_compile_definitions(${program} PRIVATE DEMO_OVERLAP)
     string(APPEND exported ",_MaxOverlap")
@@ -59,6 +63,6 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js tables.js growth.js input.js)
+foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js build.js tables.js growth.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()

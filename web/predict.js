@@ -250,7 +250,7 @@ $("shift-question").addEventListener("submit", (event) => {
 $("table-yes").addEventListener("click", () => answerTable(true));
 $("table-no").addEventListener("click", () => answerTable(false));
 $("predict").addEventListener("click", () => {
-  location.hash = addressOf(state.name, predicting() ? state.k : 1, state.input, !predicting());
+  location.hash = addressOf(state.name, predicting() ? state.k : 1, state.input, predicting() ? "" : "predict");
 });
 $("again").addEventListener("click", () => {
   state.predict = newExercise();

@@ -7,15 +7,18 @@
 // that run's blocks, the comparison k shown (1-based), and the learner's
 // answers while predicting (null while viewing).
 const state = { name: null, input: null, run: null, blocks: [], k: 0, timer: null, opening: 0,
-  predict: null };
+  predict: null, build: null };
 
-// The address of comparison k of the program and input shown, in the
-// exercise of predicting the shifts or not.
-function addressOf(name, k, input, predict = false) {
+// The address of comparison k of the program and input shown, in a mode:
+// "predict" (predicting the shifts), "build" (building the table) or none.
+function addressOf(name, k, input, mode = "") {
   const query = new URLSearchParams(input ?? {});
-  if (predict) query.set("mode", "predict");
+  if (mode) query.set("mode", mode);
   return `#${name}/${k}${String(query) ? `?${query}` : ""}`;
 }
+
+// The mode shown, as its address names it.
+const modeShown = () => (predicting() ? "predict" : building() ? "build" : "");
 
 // One line of the block: the character in the caret's column marked as a
 // match or a mismatch, with a name for a screen reader, and the span the
@@ -79,9 +82,10 @@ function show(k) {
   $("play").disabled = blocks.length === 0;
   $("predict").disabled = blocks.length === 0 && !predicting(); // nothing to predict, nothing to leave
   if (focused?.disabled) handFocusOn(focused);
-  const address = addressOf(name, Math.max(state.k, 1), state.input, predicting());
+  const address = addressOf(name, Math.max(state.k, 1), state.input, modeShown());
   if (location.hash !== address) history.replaceState(null, "", address); // costly: only on a change
   $("memo-box").hidden = run.table === null;
+  showBuild(state.k);
   if (blocks.length === 0) {
     if (run.table) fillMemoTable(run.table, "after the run", null);
     $("why").textContent = "";

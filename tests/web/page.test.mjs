@@ -776,3 +776,42 @@ test("the stage: everything one step needs wholly in view, Next kept in place", 
     await page.context().close();
   }
 });
+
+// Each demonstration's table built by hand: its keys in order with their
+// values, worked out apart; an entry given a wrong value, then one a bad
+// value; and the entry consulted at a mismatch.
+const BUILT = [
+  ["last-occurrence", [["a", 6], ["b", 5], ["d", -1], ["c", 4]], ["a", 5], 3, "d"],
+  ["good-suffix", [["4", 2], ["3", 4], ["2", 4], ["1", 4], ["0", 4]], ["4", 3], 4, "2"],
+  ["prefix-overlap", [["1", 0], ["2", 0], ["3", 1], ["4", 0], ["5", 1]], ["3", 0], 6, "5"],
+  ["prefix-overlap-memo", [["0", -1], ["1", -1], ["2", -1], ["3", 1], ["4", -1], ["5", 1]], ["3", -1], 6, "5"],
+];
+test("building the tables: each entry graded by the program", async () => {
+  const { page, errors } = await open("naive-rtl/1?mode=build");
+  assert.ok(await page.isDisabled("#build"));
+  assert.match(await page.textContent("#build-box"), /naive-rtl consults no table/);
+  for (const [name, entries, [wrongKey, wrong], k, consulted] of BUILT) {
+    await page.goto(`${pageUrl}#${name}/${k}?mode=build`);
+    await shown(page, name, k);
+    const keyed = (key) => page.locator(`#build-table input[data-key="${key}"]`);
+    const give = (key, value) => keyed(key).fill(String(value)).then(() => keyed(key).press("Enter"));
+    const [score, feedback] = [() => page.textContent("#build-score"), () => page.textContent("#build-feedback")];
+    assert.deepEqual(await page.$$eval("#build-table input", (inputs) => inputs.map((input) => input.dataset.key)),
+      entries.map(([key]) => key));
+    assert.deepEqual(await page.$$eval(".consulted", (marked) => marked.map((input) => input.dataset.key)), [consulted]);
+    assert.equal(await score(), `0 of ${entries.length} entries right`);
+    for (const [key, value] of entries) await give(key, value);
+    assert.ok((await feedback()).startsWith("Right"), await feedback());
+    assert.equal(await score(), `${entries.length} of ${entries.length} entries right`);
+    await give(wrongKey, wrong);
+    const value = entries.find(([key]) => key === wrongKey)[1];
+    assert.ok((await feedback()).startsWith(`Not right: `) && (await feedback()).includes(` is ${value}, not ${wrong}. `));
+    assert.deepEqual(await keyed(wrongKey).evaluate((input) => [input.className, input.getAttribute("aria-invalid")]),
+      ["wrong", "true"]);
+    await give(entries[1][0], "x");
+    assert.match(await feedback(), /"x" is not a whole number from -?\d+ to \d+/);
+    assert.equal(await keyed(entries[1][0]).getAttribute("aria-invalid"), "true");
+    assert.equal(await score(), `${entries.length - 2} of ${entries.length} entries right`);
+  }
+  assert.deepEqual(errors, []);
+});
