@@ -129,6 +129,7 @@ async function openAddress() {
   await nextPaint();
   if (opening !== state.opening) return;
   PROGRAMS.forEach(loadProgram);
+  loadSources().catch((error) => console.error(error.message));
   const counted = [];
   for (const program of PROGRAMS) {
     const other = await runOn(program, run.text, run.pattern);

@@ -63,6 +63,26 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js build.js tables.js growth.js input.js)
+foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js build.js source.js tables.js growth.js input.js)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()
+
+# The programs' own source files, which the page shows beside each step, as
+# one classic script that names each file's text by its path: made from the
+# files themselves whenever one changes, with no copy kept in the repository.
+set(sources "\"use strict\";\n// Made by web/page.cmake from the programs' source files.\nconst SOURCES = {\n")
+foreach(file IN ITEMS rtl/naive-rtl.cpp rtl/last-occurrence.cpp rtl/good-suffix.cpp
+    overlap/prefix-overlap.cpp overlap/prefix-overlap-memo.cpp overlap/kmp.cpp)
+  set(path ${CMAKE_CURRENT_LIST_DIR}/../${file})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${path})
+  file(READ ${path} text)
+  # A JavaScript string: backslashes and quotes escaped, lines joined by \n,
+  # and a carriage return that a Windows checkout may add dropped.
+  string(REPLACE "\\" "\\\\" text "${text}")
+  string(REPLACE "\"" "\\\"" text "${text}")
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE "\n" "\\n" text "${text}")
+  string(APPEND sources "  \"${file}\": \"${text}\",\n")
+endforeach()
+string(APPEND sources "};\n")
+file(CONFIGURE OUTPUT ${page_dir}/sources.js CONTENT "${sources}" @ONLY)

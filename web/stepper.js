@@ -125,6 +125,7 @@ function show(k) {
   }
   $("status").textContent = predicting() ? predictStatus(state.k) : statusOf(state.k);
   showQuestion(state.k);
+  showSource(state.k);
   if (drawn.run === run) {
     if (predicting()) mapUpTo(state.k, open);
     markOnMap(state.k);

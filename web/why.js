@@ -21,7 +21,8 @@ const ENDS = "the pattern would move on, but it no longer fits in the text: the 
 // the spans of the block's lines (0 the T line, 1 the P line; columns from
 // `from` up to `to`) that the rule used; `decisive`, the index among the lines
 // printed after the block of the report line that decided; `entry`, the
-// table entry that the step asked for.
+// table entry that the step asked for; for last-occurrence, `d`, the
+// candidate shift j - i.
 function explain(run, blocks, k) {
   const block = blocks[k - 1];
   if (block.match) return null;
@@ -55,17 +56,17 @@ const RULES = {
     const d = j - i;
     const evidence = i < 0 ? [] : [span(1, s, i, 1)];
     if (i < 0) {
-      return { evidence, phrase: `${c} not in the pattern, d = ${d}, ${moved(move)}`,
+      return { d, evidence, phrase: `${c} not in the pattern, d = ${d}, ${moved(move)}`,
         text: `The text's ${c} does not occur in the pattern: findLastPos gives -1, so `
           + `d = j - i = ${j} - (-1) = ${d}; `
           + (move === null ? ENDS : `the pattern moves by ${move}, wholly past that ${c}.`) };
     }
     const where = `The pattern's last ${c} is at index i = ${i} (findLastPos), so d = j - i = ${j} - ${i} = ${d}`;
     if (d > 0) {
-      return { evidence, phrase: `last ${c} at ${i}, d = ${d}, ${moved(move)}`,
+      return { d, evidence, phrase: `last ${c} at ${i}, d = ${d}, ${moved(move)}`,
         text: `${where}; ${moves(move, `, bringing that ${c} under the text's ${c}`)}` };
     }
-    return { evidence, phrase: `last ${c} at ${i}, right of j, d = ${d}, ${moved(move)}`,
+    return { d, evidence, phrase: `last ${c} at ${i}, right of j, d = ${d}, ${moved(move)}`,
       text: `${where}: that ${c} lies right of the mismatch, and a move by d would go backwards; `
         + (move === null ? ENDS : `the pattern moves by ${move} instead.`) };
   },
