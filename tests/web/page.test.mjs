@@ -815,3 +815,39 @@ test("building the tables: each entry graded by the program", async () => {
   }
   assert.deepEqual(errors, []);
 });
+
+// The program's own code. Every statement the page lights stands once in the
+// files shown, and each line shown is the file's own. The lines lit, beyond
+// the block's print and comparison, at steps worked out by hand: at memo's
+// comparison 6 the first MaxOverlap call scans "abaca" and stores entry 5,
+// the second reads it; at 8 both scan "a".
+const [lastPos, call, test_, byBorder] = ["int d = j - findLastPos(pattern, text[s + j]);",
+  "shift = goodSuffixShift(pattern, j);", "if (length == MaxOverlap(prefix))", "shift = length - MaxOverlap(prefix);"];
+const LIT = [["naive-rtl", 1, ["j--;"]], ["naive-rtl", 4, ["s++;"]], ["last-occurrence", 3, [lastPos, "s += d;"]],
+  ["last-occurrence", 11, [lastPos, "s += 1;"]], ["good-suffix", 4, [call, "return m - k;"]],
+  ["good-suffix", 5, ["int shift = 1;"]], ["good-suffix", 9, [call, "return m - k - g;"]],
+  ["prefix-overlap", 14, [test_, "shift = 1;"]], ["prefix-overlap", 20, ["j++;", "return s;"]],
+  ["prefix-overlap-memo", 6, [test_, byBorder, "return KMPFailureF[L];", "KMPFailureF[L] = p;"]],
+  ["prefix-overlap-memo", 8, [test_, byBorder]]];
+test("the program's own code, with the lines that ran lit", async () => {
+  const { page, errors } = await open("naive-rtl");
+  for (const [name, k, lit] of LIT) {
+    await page.goto(`${pageUrl}#${name}/${k}`);
+    await shown(page, name, k);
+    await page.waitForSelector(`#source[data-program="${name}"] .acting`, { state: "attached" });
+    const view = await page.evaluate((name) => ({
+      counts: Object.values(CODE[name].lines).map((statement) => `${statement} ${linesOf(statement).length}`),
+      files: [...document.querySelectorAll("#source [data-file]")].map((file) => [file.dataset.file,
+        [...file.querySelectorAll("[data-line]")].map((line, i) => `${line.dataset.line - i}${line.textContent}`)]),
+      lit: [...document.querySelectorAll("#source .acting[aria-current]")].map(codeOf).sort(),
+    }), name);
+    assert.deepEqual(view.counts, view.counts.map((count) => count.replace(/\d+$/, "1")), name);
+    for (const [file, lines] of view.files) {
+      assert.deepEqual(lines, readFileSync(new URL(`../${file}`, tests), "utf8").split("\n").slice(0, -1)
+        .map((line) => `1${line}`), file);
+    }
+    assert.deepEqual(view.lit, ["printAlignment(text, pattern, s, j);", "if (pattern[j] == text[s + j]) {", ...lit].sort(),
+      `${name}, comparison ${k}`);
+  }
+  assert.deepEqual(errors, []);
+});
