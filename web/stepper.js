@@ -4,8 +4,8 @@
 // status line, and keeps the address on the step shown.
 
 // The program shown, its input (null for its own demonstration), its run and
-// that run's blocks, the comparison k shown (1-based), and the learner's
-// answers while predicting (null while viewing).
+// that run's blocks, the comparison k shown (1-based), the learner's answers
+// while predicting and the table while building (each null otherwise).
 const state = { name: null, input: null, run: null, blocks: [], k: 0, timer: null, opening: 0,
   predict: null, build: null };
 
@@ -141,12 +141,14 @@ function keepInView(box, first, others = []) {
   const spans = [first, ...others].map((element) => element.getBoundingClientRect());
   const left = Math.min(...spans.map((span) => span.left));
   const right = Math.max(...spans.map((span) => span.right));
-  const middle = right - left <= box.clientWidth - 16 ? (left + right) / 2 : (spans[0].left + spans[0].right) / 2;
+  const room = box.clientWidth - 16; // less the box's padding
+  const middle = right - left <= room ? (left + right) / 2 : (spans[0].left + spans[0].right) / 2;
   box.scrollLeft += middle - origin - box.clientWidth / 2;
 }
 
 // A box that scrolls down, as a long good-suffix report does, shows its top,
-// or as little further down as brings `line` into view.
+// or, when `line` is below its bottom, scrolls until `line` stands a quarter
+// of the box above it.
 function scrollDownTo(box, line) {
   box.scrollTop = 0;
   box.scrollLeft = 0;
