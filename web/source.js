@@ -85,7 +85,7 @@ function drawSource(name) {
   $("source").replaceChildren(...CODE[name].files.map((file, i) => {
     const section = document.createElement("section");
     section.dataset.file = file;
-    const heading = Object.assign(document.createElement("h4"), { textContent: file, id: `source-${i}` });
+    const heading = Object.assign(document.createElement("h3"), { textContent: file, id: `source-${i}` });
     section.setAttribute("aria-labelledby", heading.id);
     const code = Object.assign(document.createElement("pre"), { tabIndex: 0 });
     code.append(...SOURCES[file].split("\n").slice(0, -1).map((text, i) => {

@@ -182,7 +182,7 @@ for (const name of PROGRAMS) {
 
     // No accessibility rule broken, wide or on a phone, in the light scheme or the dark.
     await page.addScriptTag({ path: axe });
-    for (const [width, colorScheme] of [[1100, "light"], [360, "light"], [360, "dark"], [1100, "dark"]]) {
+    for (const [width, colorScheme] of [[1100, "light"], [360, "light"], [360, "dark"], [1366, "dark"]]) {
       await page.setViewportSize({ width, height: 740 });
       await page.emulateMedia({ colorScheme });
       const { violations } = await page.evaluate(() => window.axe.run({ preload: false }));
