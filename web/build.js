@@ -111,6 +111,8 @@ function showBuild(k) {
   const key = consulted(k);
   for (const input of $("build-entries").querySelectorAll("input")) {
     input.classList.toggle("consulted", input.dataset.key === key);
+    if (input.dataset.key === key) input.setAttribute("aria-current", "true");
+    else input.removeAttribute("aria-current");
   }
   keepInView($("build-scroll"), $("build-entries").querySelector(".consulted"));
 }
