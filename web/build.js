@@ -6,8 +6,8 @@
 // table KMPFailureF as the run left it. No script here computes a value. While
 // the run is stepped, the entry that each mismatch's rule consults is marked.
 //
-// Uses $ and collect (run.js), state, addressOf and keepInView (stepper.js)
-// and columnHead (tables.js); the stepper calls showBuild at every step.
+// Uses $ and collect (run.js), sidesOf (why.js), state, addressOf and
+// keepInView (stepper.js) and columnHead (tables.js); the stepper calls showBuild at every step.
 
 // state.build while building: the table's entries, and each entry's grading
 // by key, { given, right }. Null otherwise.
@@ -44,8 +44,8 @@ const TABLES = {
       // The report's last line tried decides when its two sides are the same;
       // else no copy and no prefix was found, and the shift is m.
       const last = output.split("\n").at(-2);
-      const half = (last.length - "1: ".length - " ?== ".length) / 2;
-      const decided = last.slice(3, 3 + half) === last.slice(-half) ? last : null;
+      const [left, right] = sidesOf(last);
+      const decided = left === right ? last : null;
       return { key: String(j), value, low: 1, high: run.pattern.length, name: `good-suffix shift at j = ${j}`,
         why: decided ? `The report's line "${decided}" decides it.`
           : `No line of the report finds another copy or a prefix, so the shift is the pattern's length.` };

@@ -35,6 +35,13 @@ function explain(run, blocks, k) {
   return block.why;
 }
 
+// The two sides of a good-suffix report line, "1: X ?== Y" or "2: X ?== Y",
+// each as long as the other.
+function sidesOf(line) {
+  const half = (line.length - "1: ".length - " ?== ".length) / 2;
+  return [line.slice(3, 3 + half), line.slice(line.length - half)];
+}
+
 // Where the next block puts the pattern, in words, or that none follows.
 const moves = (move, how = "") => (move === null ? ENDS : `the pattern moves by ${move}${how}.`);
 const moved = (move) => (move === null ? "the pattern no longer fits" : `moved ${move}`);
@@ -85,8 +92,8 @@ const RULES = {
     const good = `"${report[suffixLine].slice("Good suffix = ".length)}"`;
     const tried = report.slice(suffixLine + 1);
     const last = tried.at(-1) ?? "";
-    const half = (last.length - "1: ".length - " ?== ".length) / 2;
-    const [left, right] = [last.slice(3, 3 + half), last.slice(last.length - half)];
+    const [left, right] = sidesOf(last);
+    const half = left.length;
     const decisive = suffixLine + tried.length;
     if (left !== right) {
       return { phrase: `no copy of ${good} or prefix, ${moved(move)}`,
