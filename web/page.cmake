@@ -63,14 +63,15 @@ foreach(program IN LISTS DEMO_PROGRAMS)
     CXX_LINKER_LAUNCHER "${launcher}")
 endforeach()
 
-foreach(file IN ITEMS index.html page.css favicon.svg run.js blocks.js why.js stepper.js map.js predict.js build.js source.js tables.js growth.js input.js)
+foreach(file IN ITEMS index.html page.css favicon.svg)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${file} ${page_dir}/${file} COPYONLY)
 endforeach()
 
 # The programs' own source files, which the page shows beside each step, as
-# one classic script that names each file's text by its path: made from the
-# files themselves whenever one changes, with no copy kept in the repository.
-set(sources "\"use strict\";\n// Made by web/page.cmake from the programs' source files.\nconst SOURCES = {\n")
+# a module that names each file's text by its path, bundled with the page's
+# later scripts: made from the files themselves whenever one changes, with no
+# copy kept in the repository.
+set(sources "// Made by web/page.cmake from the programs' source files.\nexport default {\n")
 foreach(file IN ITEMS rtl/naive-rtl.cpp rtl/last-occurrence.cpp rtl/good-suffix.cpp
     overlap/prefix-overlap.cpp overlap/prefix-overlap-memo.cpp overlap/kmp.cpp)
   set(path ${CMAKE_CURRENT_LIST_DIR}/../${file})
@@ -85,4 +86,26 @@ foreach(file IN ITEMS rtl/naive-rtl.cpp rtl/last-occurrence.cpp rtl/good-suffix.
   string(APPEND sources "  \"${file}\": \"${text}\",\n")
 endforeach()
 string(APPEND sources "};\n")
-file(CONFIGURE OUTPUT ${page_dir}/sources.js CONTENT "${sources}" @ONLY)
+set(sources_module ${CMAKE_CURRENT_BINARY_DIR}/page-sources.js)
+file(CONFIGURE OUTPUT ${sources_module} CONTENT "${sources}" @ONLY)
+
+# The page's scripts are ES modules in web/src, bundled by esbuild into two
+# classic scripts, since a page opened from disk refuses module scripts:
+# page.js, with everything the first comparison needs, whose exports the
+# later scripts reach as `demos`, and later.js, loaded after that comparison.
+find_program(ESBUILD esbuild)
+if(NOT ESBUILD)
+  message(FATAL_ERROR "The web page is bundled by esbuild, which is missing: "
+    "install Debian's package esbuild (sudo apt install esbuild)")
+endif()
+file(GLOB modules CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/src/*.js)
+set(bundle_options --bundle --format=iife --minify --sourcemap --log-level=warning)
+add_custom_command(OUTPUT ${page_dir}/page.js ${page_dir}/page.js.map
+  COMMAND ${ESBUILD} ${CMAKE_CURRENT_LIST_DIR}/src/main.js ${bundle_options} --global-name=demos
+    --outfile=${page_dir}/page.js
+  DEPENDS ${modules} VERBATIM)
+add_custom_command(OUTPUT ${page_dir}/later.js ${page_dir}/later.js.map
+  COMMAND ${ESBUILD} ${CMAKE_CURRENT_LIST_DIR}/src/later.js ${bundle_options} --alias:sources=${sources_module}
+    --outfile=${page_dir}/later.js
+  DEPENDS ${modules} ${sources_module} VERBATIM)
+add_custom_target(demos_page ALL DEPENDS ${page_dir}/page.js ${page_dir}/later.js)

@@ -123,6 +123,41 @@ for (const [address, width] of openings) {
   }
   await context.close();
 }
+// Previous and Next at the end of the largest run while predicting, on a
+// desktop's CPU: each press timed from the click to the page laid out again.
+{
+  const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
+  await page.goto(`${origin}/#prefix-overlap-memo/1?mode=predict&${largest}`);
+  await page.waitForSelector("#map-box:not([aria-busy]) [data-step]");
+  const times = await page.evaluate(async () => {
+    const $ = (id) => document.getElementById(id);
+    // Every question answered as it comes (any answer will do), up to the last comparison.
+    while (!$("next").disabled || !$("question").hidden && ($("shift-question").hidden ? !$("table-question").hidden
+      : !$("guess").disabled)) {
+      if (!$("table-question").hidden) $("table-yes").click();
+      else if (!$("question").hidden && !$("guess").disabled) {
+        $("guess").value = "0";
+        $("shift-question").requestSubmit();
+      } else $("next").click();
+    }
+    const press = async (id) => {
+      await new Promise((resolve) => setTimeout(resolve));
+      const start = performance.now();
+      $(id).click();
+      document.body.getBoundingClientRect();
+      return performance.now() - start;
+    };
+    const previous = [];
+    const next = [];
+    for (let i = 0; i < 5; i++) previous.push(await press("previous"));
+    for (let i = 0; i < 5; i++) next.push(await press("next"));
+    return { previous, next };
+  });
+  const spread = (list) => `${Math.round(Math.min(...list))} to ${Math.round(Math.max(...list))} ms`;
+  console.log(`predicting the largest run, at its end: Previous ${spread(times.previous)} a press, `
+    + `Next ${spread(times.next)}`);
+  await page.close();
+}
 console.log(`files not found: ${[...new Set(missing)].join(", ") || "none"}`);
 await browser.close();
 server.close();

@@ -1,24 +1,45 @@
-"use strict";
-// The stepper: shows one comparison of the run on the page at a time, the
-// block with the compared pair marked, the lines printed right after it and a
-// status line, and keeps the address on the step shown.
+// The stepper: shows one comparison of the run at a time, the block with the
+// compared pair marked, the lines printed right after it and a status line,
+// keeps the address on the step shown, and answers the step buttons and keys.
+// Everything else a step shows is a step view: a module that registers itself
+// with addView and is shown the step each time.
 
-// The program shown, its input (null for its own demonstration), its run and
-// that run's blocks, the comparison k shown (1-based), the learner's answers
-// while predicting and the table while building (each null otherwise).
-const state = { name: null, input: null, run: null, blocks: [], k: 0, timer: null, opening: 0,
-  predict: null, build: null };
+import { $, keepInView } from "./dom.js";
+import { LEAD, occurrences } from "./blocks.js";
+import { explain } from "./programs.js";
+import { pendingShift, pendingTable, predictStatus, reach, revealed } from "./exercise.js";
+import { addressKept, keepAddress, predicting, setTimer, showStep, state } from "./state.js";
 
-// The address of comparison k of the program and input shown, in a mode:
-// "predict" (predicting the shifts), "build" (building the table) or none.
-function addressOf(name, k, input, mode = "") {
-  const query = new URLSearchParams(input ?? {});
-  if (mode) query.set("mode", mode);
-  return `#${name}/${k}${String(query) ? `?${query}` : ""}`;
+// The step views, in the order they registered. Each has `show(step)` and may
+// have `open(current)`, called once a new run's first comparison is painted,
+// for what takes longer, while `current()` says the opening is still the
+// latest.
+const views = [];
+
+// A view registered once a run is shown is shown its step at once.
+export function addView(view) {
+  views.push(view);
+  if (state.run) view.show(stepOf(state.k));
 }
 
-// The mode shown, as its address names it.
-const modeShown = () => (predicting() ? "predict" : building() ? "build" : "");
+export async function openViews(current) {
+  for (const view of views) {
+    if (view.open) await view.open(current);
+    if (!current()) return;
+  }
+}
+
+// What the views are shown of step k: the run, its blocks and the block (null
+// when the run has none); whether what follows it may be shown, and then its
+// explanation (null on a match); whether the learner may pick a shift at a
+// column.
+function stepOf(k) {
+  const { run, blocks } = state;
+  const block = blocks[k - 1] ?? null;
+  const open = block !== null && revealed(k);
+  return { k, run, blocks, block, open, why: open ? explain(run, blocks, k) : null,
+    picking: pendingShift(k) && !pendingTable(k) };
+}
 
 // One line of the block: the character in the caret's column marked as a
 // match or a mismatch, with a name for a screen reader, and the span the
@@ -41,7 +62,7 @@ function markedLine(line, column, kind, name, evidence) {
 
 // The text's columns, numbered outside the block: units, and tens above them
 // where the text is longer than ten.
-function ruler(n) {
+export function ruler(n) {
   const line = (digit) => " ".repeat(LEAD) + Array.from({ length: n }, (_, i) => digit(i)).join("");
   const units = line((i) => i % 10);
   const tens = line((i) => (i % 10 === 0 && i > 0 ? (i / 10) % 10 : " "));
@@ -71,35 +92,36 @@ function statusOf(k) {
 
 // Shows comparison k, or while predicting the nearest one the learner may
 // see: nothing of what follows a step is shown before its questions are
-// answered.
-function show(k) {
-  const { name, blocks, run } = state;
+// answered. While an opening loads, or once the address names something
+// else, the step shown stays, for the opening to replace.
+export function show(k) {
+  if (state.loading !== null || (state.address !== null && !addressKept())) return;
+  const { blocks, run } = state;
   const limit = reach();
-  state.k = Math.min(Math.max(k, 1), limit);
+  showStep(Math.min(Math.max(k, 1), limit));
   const focused = document.activeElement;
   $("first").disabled = $("previous").disabled = state.k <= 1;
   $("next").disabled = $("last").disabled = state.k >= limit;
   $("play").disabled = blocks.length === 0;
-  $("predict").disabled = blocks.length === 0 && !predicting(); // nothing to predict, nothing to leave
   if (focused?.disabled) handFocusOn(focused);
-  const address = addressOf(name, Math.max(state.k, 1), state.input, modeShown());
-  if (location.hash !== address) history.replaceState(null, "", address); // costly: only on a change
-  $("memo-box").hidden = run.table === null;
-  showBuild(state.k);
-  if (blocks.length === 0) {
-    if (run.table) fillMemoTable(run.table, "after the run", null);
+  keepAddress();
+  const step = stepOf(state.k);
+  showBlock(step);
+  for (const view of views) view.show(step);
+}
+
+function showBlock({ k, block, open, why }) {
+  const { run } = state;
+  if (block === null) {
     $("why").textContent = "";
     $("block").replaceChildren();
-    $("block-box").hidden = $("after-box").hidden = $("question").hidden = true;
+    $("block-box").hidden = $("after-box").hidden = true;
     $("status").textContent = `No comparison: the pattern (${run.pattern.length} characters) is `
       + `longer than the text (${run.text.length}), so it fits at no shift; ${verdict()}`;
     return;
   }
-  const block = blocks[state.k - 1];
   const [t, p, caret] = block.lines;
   const kind = block.match ? "match" : "mismatch";
-  const open = revealed(state.k);
-  const why = open ? explain(run, blocks, state.k) : null;
   const evidence = (line) => why?.evidence.find((used) => used.line === line);
   $("block-box").hidden = false;
   const digits = ruler(t.length - LEAD);
@@ -107,7 +129,7 @@ function show(k) {
   const pair = (what, i) => ` (${what}[${i}], ${kind})`;
   $("block").replaceChildren(...markedLine(t, block.column, kind, pair("text", block.s + block.j), evidence(0)),
     ...markedLine(p, block.column, kind, pair("pattern", block.j), evidence(1)), `${caret}\n`,
-    ...guessLine(state.k), blockEnd());
+    ...guessLine(k), blockEnd());
   keepInView($("block-box"), $("block").querySelector("mark"), $("block").querySelectorAll(".evidence"));
   const after = open ? block.after : [];
   $("after").replaceChildren(...after.flatMap((line, i) => [i === why?.decisive
@@ -118,32 +140,7 @@ function show(k) {
   $("legend").hidden = !after.some((line) => line.startsWith("Good suffix = "));
   // While predicting, the explanation comes with the feedback on the answer.
   $("why").textContent = predicting() ? "" : why?.text ?? "";
-  if (run.table) {
-    fillMemoTable(open ? tableAfter(run, blocks, state.k) : block.tableBefore,
-      `${open ? "after" : "before"} comparison ${state.k}`, why?.entry ?? null);
-    keepInView($("memo-table").parentElement, $("memo-table").querySelector("td.asked"));
-  }
-  $("status").textContent = predicting() ? predictStatus(state.k) : statusOf(state.k);
-  showQuestion(state.k);
-  showSource(state.k);
-  if (drawn.run === run) {
-    if (predicting()) mapUpTo(state.k, open);
-    markOnMap(state.k);
-  }
-}
-
-// A box that scrolls sideways keeps the element `first` and the others in
-// view: all of them, centred, when they fit in its width, else `first` in the
-// middle.
-function keepInView(box, first, others = []) {
-  if (!first) return;
-  const { left: origin } = box.getBoundingClientRect();
-  const spans = [first, ...others].map((element) => element.getBoundingClientRect());
-  const left = Math.min(...spans.map((span) => span.left));
-  const right = Math.max(...spans.map((span) => span.right));
-  const room = box.clientWidth - 16; // less the box's padding
-  const middle = right - left <= room ? (left + right) / 2 : (spans[0].left + spans[0].right) / 2;
-  box.scrollLeft += middle - origin - box.clientWidth / 2;
+  $("status").textContent = predicting() ? predictStatus(k) : statusOf(k);
 }
 
 // A box that scrolls down, as a long good-suffix report does, shows its top,
@@ -190,21 +187,32 @@ function announce(live) {
   for (const id of ["status", "why", "after"]) $(id).setAttribute("aria-live", live ? "polite" : "off");
 }
 
-function pause() {
-  const playing = state.timer !== null;
+// Stops playing, leaving the step shown as it is: an opening replaces it.
+export function stop() {
   clearInterval(state.timer);
-  state.timer = null;
+  setTimer(null);
   $("play").textContent = "Play";
   $("play").setAttribute("aria-pressed", "false");
   announce(true);
+}
+
+// Stops playing and announces the step reached.
+export function pause() {
+  const playing = state.timer !== null;
+  stop();
   if (playing) show(state.k);
 }
 
+// Plays on from the step shown, or from the first after the last; a link
+// followed meanwhile stops it, leaving the address to its opening.
 function play() {
   if (state.k === state.blocks.length) show(1);
   clearInterval(state.timer);
-  state.timer = setInterval(() => (state.k < reach() ? show(state.k + 1) : pause()),
-    Number($("speed").value));
+  setTimer(setInterval(() => {
+    if (!addressKept()) stop();
+    else if (state.k < reach()) show(state.k + 1);
+    else pause();
+  }, Number($("speed").value)));
   $("play").textContent = "Pause";
   $("play").setAttribute("aria-pressed", "true");
   announce(false);

@@ -1,17 +1,16 @@
-"use strict";
 // Reading blocks. Of an alignment block the page reads only what a reader can
 // read off it: the shift s from where the pattern stands in the P line (it
 // ends the line, after s spaces), the compared index j from the caret's
 // column, and whether the two characters above the caret are the same. It
 // never compares or shifts anything itself.
 
-const LEAD = 3; // "T: ", "P: " and the caret line's lead are three columns wide
+export const LEAD = 3; // "T: ", "P: " and the caret line's lead are three columns wide
 
 // Splits a run's output into its alignment blocks (T line, P line, caret
 // line, empty line), each with the lines printed right after it, and reads
 // each block. For prefix-overlap-memo each block also keeps the overlap table
 // as it stood when the block was printed.
-function readBlocks({ output, text, pattern, tables }) {
+export function readBlocks({ output, text, pattern, tables }) {
   const lines = output.split("\n").slice(0, -1);
   const blocks = [];
   for (let i = 0; i < lines.length; i++) {
@@ -39,7 +38,7 @@ function readBlock([t, p, caret], m) {
 
 // The positions that the occurrence lines report: "PATTERN found at position
 // N", printed right after the block of the match that completed it.
-function occurrences(blocks, pattern) {
+export function occurrences(blocks, pattern) {
   const lead = `${pattern} found at position `;
   return blocks.filter((block) => block.match && block.after[0]?.startsWith(lead))
     .map((block) => block.after[0].slice(lead.length))

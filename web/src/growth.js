@@ -1,57 +1,17 @@
-"use strict";
 // How the work grows: for the pattern shown (m characters) and a family of
 // texts, each program's comparisons at text lengths n from m to 80, as
 // the blocks its own matcher printed through the page's entry. Drawn as a
 // chart for the eye and given as a table for a screen reader. Nothing here
 // counts anything but printed blocks.
 
-const GROWTH_STEPS = 20; // lengths m to 80 in this many even steps, or every length if fewer
+import { $, cell, columnHead, nextTask } from "./dom.js";
+import { readBlocks } from "./blocks.js";
+import { NAMES } from "./programs.js";
+import { FAMILIES, growthLengths } from "./families.js";
+import { addView, runEntry, state } from "./shared.js";
 
-// The text lengths drawn for a pattern of length m: m, the longest text
-// allowed (LIMIT) and evenly spaced lengths between them, every one where
-// there are few.
-function growthLengths(m) {
-  const steps = Math.min(GROWTH_STEPS, LIMIT - m);
-  return [...new Set(Array.from({ length: steps + 1 },
-    (_, i) => m + Math.round((i * (LIMIT - m)) / Math.max(steps, 1))))];
-}
-
-// The families of texts: each makes, for a length n, the text and the
-// pattern to run, from the input shown. A text repeated must not be empty.
-const FAMILIES = {
-  repeated: {
-    label: "your text, repeated",
-    make: ({ text, pattern }, n) => [text.repeat(Math.ceil(n / text.length)).slice(0, n), pattern],
-  },
-  "a-ab": {
-    label: "a...a against a...ab",
-    make: ({ pattern }, n) => ["a".repeat(n), `${"a".repeat(pattern.length - 1)}b`],
-  },
-  "a-ba": {
-    label: "a...a against ba...a",
-    make: ({ pattern }, n) => ["a".repeat(n), `b${"a".repeat(pattern.length - 1)}`],
-  },
-  random: {
-    label: "random letters of the pattern",
-    make: ({ pattern }, n) => [randomText(pattern, n), pattern],
-  },
-};
-
-// The first n characters of one sequence over the pattern's distinct
-// characters, in the order they first appear: x0 = 1, x(i+1) = (1103515245
-// x(i) + 12345) mod 2^31, character i = distinct[(x(i+1) div 65536) mod d].
-function randomText(pattern, n) {
-  const distinct = [...new Set(pattern)];
-  let x = 1;
-  let text = "";
-  for (let i = 0; i < n; i++) {
-    x = (Math.imul(1103515245, x) + 12345) & 0x7fffffff; // only the low 31 bits count
-    text += distinct[Math.floor(x / 65536) % distinct.length];
-  }
-  return text;
-}
-
-const growth = { input: null, drawing: 0 }; // the input shown; the drawing under way
+// The run shown, the input drawn for and the drawing under way.
+const growth = { run: null, input: null, drawing: 0 };
 
 // Offers the families for an input and draws the one chosen.
 function showGrowth(input) {
@@ -59,12 +19,12 @@ function showGrowth(input) {
   const repeated = $("growth-family").querySelector("[value=repeated]");
   repeated.disabled = input.text === "";
   if (repeated.disabled && repeated.checked) $("growth-family").querySelector("[value='a-ab']").checked = true;
-  drawGrowth();
+  drawGrowth().catch((error) => console.error(error.message));
 }
 
 // Runs the five programs at each length, in tasks of their own after what
 // started the drawing, a few runs a task, so that the page keeps answering;
-// a newer drawing drops this one.
+// a newer drawing, or a new run shown, drops this one.
 async function drawGrowth() {
   const drawing = ++growth.drawing;
   const family = FAMILIES[$("growth-family").querySelector(":checked").value];
@@ -84,7 +44,7 @@ async function drawGrowth() {
   for (const n of growthLengths(m)) {
     const [text, pattern] = family.make(input, n);
     const counts = [];
-    for (const program of PROGRAMS) {
+    for (const program of NAMES) {
       if (!(await goOn())) return;
       const run = await runEntry(program, text, pattern);
       if (!(await goOn())) return;
@@ -183,7 +143,7 @@ function drawChart(rows, label) {
   // Each program's line, a marker at about every tenth length, its name at
   // its end, moved apart from the others' where they would overlap.
   const every = Math.max(1, Math.round(rows.length / 10));
-  const ends = PROGRAMS.map((name, p) => ({ name, p, at: y(rows.at(-1)[p + 1]) }))
+  const ends = NAMES.map((name, p) => ({ name, p, at: y(rows.at(-1)[p + 1]) }))
     .sort((a, b) => a.at - b.at);
   ends.forEach((end, i) => { end.at = Math.max(end.at, i > 0 ? ends[i - 1].at + 12 : top + 4); });
   for (const { name, p, at } of ends) {
@@ -202,7 +162,7 @@ function drawChart(rows, label) {
   Object.assign(growth, { rows, x, width, guide, at: rows.length - 1 });
   chart.setAttribute("aria-label", `A chart of each program's comparisons against the text's `
     + `length n, from ${first} to ${last}, on the family "${label}"; the table below gives the `
-    + `numbers. At n = ${last}: ${PROGRAMS.map((name, p) => `${name} ${rows.at(-1)[p + 1]}`).join(", ")}.`);
+    + `numbers. At n = ${last}: ${NAMES.map((name, p) => `${name} ${rows.at(-1)[p + 1]}`).join(", ")}.`);
   pointAt(rows.length - 1);
 }
 
@@ -212,7 +172,7 @@ function pointAt(i) {
   growth.at = Math.min(Math.max(i, 0), rows.length - 1);
   const [n, ...counts] = rows[growth.at];
   guide.setAttribute("d", `M${x(n)} ${CHART.top}V${CHART.height - CHART.bottom}`);
-  $("growth-point").textContent = `n = ${n}: ${PROGRAMS.map((name, p) => `${name} ${counts[p]}`)
+  $("growth-point").textContent = `n = ${n}: ${NAMES.map((name, p) => `${name} ${counts[p]}`)
     .join(", ")}`;
 }
 
@@ -224,8 +184,18 @@ $("growth-family").append(...Object.entries(FAMILIES).map(([value, { label }], i
   option.append(radio, ` ${label}`);
   return option;
 }));
-$("growth-table").tHead.rows[0].append(...PROGRAMS.map(columnHead));
-$("growth-family").addEventListener("change", drawGrowth);
+$("growth-table").tHead.rows[0].append(...NAMES.map(columnHead));
+addView({
+  // The chart of the run shown before is dropped as soon as a new one shows.
+  show({ run }) {
+    if (run !== growth.run) growth.drawing++;
+    growth.run = run;
+  },
+  open() {
+    showGrowth({ text: state.run.text, pattern: state.run.pattern });
+  },
+});
+$("growth-family").addEventListener("change", () => drawGrowth().catch((error) => console.error(error.message)));
 $("growth-chart").addEventListener("pointermove", (event) => {
   if (!growth.rows) return;
   const box = $("growth-chart").getBoundingClientRect();

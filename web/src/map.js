@@ -1,11 +1,17 @@
-"use strict";
 // The map of a run: one row per alignment (a run of consecutive blocks at the
 // same shift), top to bottom in the order made, the text's indices as the
 // columns. Each row shows the pattern's span at its shift and, at their text
 // indices, the comparisons made there, filled for a match and dashed for a
 // mismatch, the reason for the move in a mismatch's label; a row that
 // completed an occurrence says so. Everything is read
-// from the blocks, as the stepper reads them.
+// from the blocks, as the stepper reads them. While predicting, it shows the
+// comparisons up to the step shown, and its index row offers the columns to
+// pick a shift at.
+
+import { $, nextPaint } from "./dom.js";
+import { occurrences } from "./blocks.js";
+import { explain } from "./programs.js";
+import { addView, pause, show, state } from "./shared.js";
 
 let mapCells = []; // the cell of comparison k at index k - 1
 
@@ -41,8 +47,9 @@ function mapLine(className, label, from, cells) {
   return line;
 }
 
-// The map drawn: its run and blocks, and the rows of its comparisons so far.
-const drawn = { run: null, blocks: [], rows: [], revealed: 0 };
+// The map drawn: its run and blocks, the rows of its comparisons so far and
+// the last of them revealed; and the step it was last shown.
+const drawn = { run: null, blocks: [], rows: [], revealed: 0, step: null };
 
 // Until the map of a new run is drawn, there is none; its section keeps its
 // place, so that what follows it moves only once, when the map is drawn.
@@ -69,6 +76,7 @@ function drawMap(run, blocks, upto = blocks.length) {
     mapLine("map-columns", mapItem("map-corner", "text"), 0, Array.from(text, (c) => mapChar("map-text", c))));
   // Read only as the columns to pick a shift at, while predicting.
   for (const line of $("map-head").children) line.setAttribute("aria-hidden", "true");
+  pickOnMap(drawn.step?.picking ?? false);
   $("map").replaceChildren();
   $("map").setAttribute("aria-colcount", text.length + 1);
   Object.assign(drawn, { run, blocks, rows: [], revealed: 0 });
@@ -117,7 +125,7 @@ function extendMap(k, revealed) {
 
 // Names comparison k's cell: the pair and how it came out, and when it is
 // revealed, the reason for a mismatch's move; a row that found an occurrence
-// says so in its header.
+// says so in its header once it is revealed.
 function labelOnMap(k, revealed) {
   const { run, blocks } = drawn;
   const block = blocks[k - 1];
@@ -125,22 +133,36 @@ function labelOnMap(k, revealed) {
   const why = revealed && !block.match ? `; ${explain(run, blocks, k).phrase}` : "";
   mapCells[k - 1].setAttribute("aria-label", `comparison ${k}: pattern[${block.j}] "${run.pattern[block.j]}", `
     + `text[${i}] "${run.text[i]}", ${block.match ? "match" : "mismatch"}${why}`);
-  if (revealed) drawn.revealed = k;
-  const found = revealed ? occurrences([block], run.pattern) : [];
-  if (found.length > 0) {
-    const row = mapCells[k - 1].closest(".map-row");
-    const mark = mapItem("map-found", `found at ${found[0]}`);
-    mark.setAttribute("aria-hidden", "true");
-    row.append(mark);
-    row.querySelector(".map-shift").setAttribute("aria-label", `shift ${block.s}, found at ${found[0]}`);
-  }
+  drawn.revealed = revealed ? k : Math.min(drawn.revealed, k - 1);
+  const [found] = occurrences([block], run.pattern);
+  if (found === undefined) return;
+  const row = mapCells[k - 1].closest(".map-row");
+  const header = row.querySelector(".map-shift");
+  row.querySelector(".map-found")?.remove();
+  header.setAttribute("aria-label", `shift ${block.s}`);
+  if (!revealed) return;
+  const mark = mapItem("map-found", `found at ${found}`);
+  mark.setAttribute("aria-hidden", "true");
+  row.append(mark);
+  header.setAttribute("aria-label", `shift ${block.s}, found at ${found}`);
+}
+
+// Takes the last comparison drawn off the map, and its row once that is
+// empty, as a predicting learner steps back.
+function dropLast() {
+  const k = mapCells.length;
+  labelOnMap(k, false);
+  mapCells.pop().remove();
+  if (k === 1 || drawn.blocks[k - 1].s !== drawn.blocks[k - 2].s) drawn.rows.pop().line.remove();
 }
 
 // The map of a predicting learner: comparisons up to k, all revealed but the
-// last until it is answered.
+// last until it is answered. Only the comparisons that change are drawn
+// again, so that a step back costs what a step on does.
 function mapUpTo(k, revealed) {
   const shown = revealed ? k : k - 1;
-  if (mapCells.length > k || drawn.revealed > shown) drawMap(drawn.run, drawn.blocks, 0);
+  while (mapCells.length > k) dropLast();
+  if (drawn.revealed > shown) labelOnMap(k, false);
   if (mapCells.length === k && drawn.revealed < shown) labelOnMap(k, true);
   extendMap(k, shown);
 }
@@ -212,5 +234,52 @@ function openFromMap(event) {
   const other = move();
   if (other) tabTo(other, true);
 }
+// While a shift is asked, the index row's columns pick it, as the ruler's do
+// (predict.js answers them); drawn or not, the row follows the question.
+function pickOnMap(on) {
+  const indices = $("map-head").querySelectorAll(".map-index");
+  if (indices.length === 0 || indices[0].classList.contains("column") === on) return;
+  indices[0].closest(".map-columns").toggleAttribute("aria-hidden", !on);
+  for (const index of indices) {
+    index.classList.toggle("column", on);
+    if (on) {
+      index.setAttribute("role", "button");
+      index.setAttribute("aria-label", `shift ${index.dataset.column}`);
+      index.tabIndex = index.dataset.column === "0" ? 0 : -1;
+    } else {
+      for (const name of ["role", "aria-label", "tabindex"]) index.removeAttribute(name);
+    }
+  }
+}
+
+addView({
+  // The map of a new run waits for its opening; a predicting learner's grows
+  // with the steps answered.
+  show(step) {
+    drawn.step = step;
+    if (drawn.run !== step.run) clearMap();
+    pickOnMap(step.picking);
+    if (drawn.run !== step.run) return;
+    if (state.predict && step.block) mapUpTo(step.k, step.open);
+    markOnMap(step.k);
+  },
+  // Drawn a hundred comparisons a frame, each laid out before the next are
+  // drawn; while predicting, up to the step shown.
+  async open(current) {
+    const { run, blocks } = state;
+    drawMap(run, blocks, 0);
+    for (let drawnTo = 0; !state.predict && drawnTo < blocks.length;) {
+      await nextPaint();
+      if (!current()) return;
+      drawnTo = Math.min(drawnTo + 100, blocks.length);
+      extendMap(drawnTo, drawnTo);
+    }
+    await nextPaint(); // the cell shown is found where the last ones were laid out
+    if (!current()) return;
+    if (state.predict && drawn.step.block) mapUpTo(drawn.step.k, drawn.step.open);
+    markOnMap(drawn.step.k);
+    $("map-box").removeAttribute("aria-busy");
+  },
+});
 $("map").addEventListener("click", openFromMap);
 $("map").addEventListener("keydown", openFromMap);

@@ -1,61 +1,15 @@
-"use strict";
-// Predicting the shifts: the run shown as an exercise. On each step after
-// which the pattern moves, the learner says where it starts next; the
-// program's own next block is the answer. Until a step is answered nothing of
-// what comes after it is shown. For prefix-overlap-memo the learner also
-// says, before the shift, whether the table answers the first MaxOverlap
-// call, graded by the entry as it stood when the step's block was printed.
+// Predicting the shifts: the run shown as an exercise (mode=predict). The
+// learner answers each step's questions (exercise.js), graded by the
+// program's own next block, or for the memo's table question by the entry
+// as it stood when the step's block was printed; after the last step, the
+// score with a link to each step answered wrongly.
 
-// state.predict, while predicting: the answers given, by step k. Null while
-// viewing.
-const newExercise = () => ({ shifts: new Map(), tables: new Map() });
-const predicting = () => state.predict !== null;
-
-// Step k asks where the pattern starts next when its next block stands at
-// another shift, or when it is a mismatch after which no block follows.
-function asksShift(k) {
-  const block = state.blocks[k - 1];
-  const next = state.blocks[k];
-  return next ? next.s !== block.s : !block.match;
-}
-
-// A mismatch of prefix-overlap-memo after a matched character asks whether
-// the table holds the matched prefix's border.
-function asksTable(k) {
-  const block = state.blocks[k - 1];
-  return block.tableBefore !== null && !block.match && block.j > 0;
-}
-
-const pendingTable = (k) => predicting() && asksTable(k) && !state.predict.tables.has(k);
-const pendingShift = (k) => predicting() && asksShift(k) && !state.predict.shifts.has(k);
-// Whether what follows step k may be shown: always while viewing.
-const revealed = (k) => !pendingTable(k) && !pendingShift(k);
-
-// The last step the learner may see: the first one not yet answered.
-function reach() {
-  const { blocks } = state;
-  if (!predicting()) return blocks.length;
-  let k = 1;
-  while (k < blocks.length && revealed(k)) k++;
-  return k;
-}
-
-// What the status says of step k while predicting: the comparison and how it
-// came out, then the question it asks, if any.
-function predictStatus(k) {
-  const { s, j, textChar, patternChar, match } = state.blocks[k - 1];
-  const status = `Comparison ${k}: shift s = ${s}, index j = ${j}; pattern[${j}] "${patternChar}" `
-    + `and text[${s + j}] "${textChar}" ${match ? "match." : "do not match."}`;
-  if (pendingTable(k)) return `${status} ${tableQuestion(k)}`;
-  if (pendingShift(k)) return `${status} Where does the pattern start next?`;
-  return status;
-}
-
-function tableQuestion(k) {
-  const { j } = state.blocks[k - 1];
-  return `Does the table answer the first MaxOverlap call, for the prefix `
-    + `"${state.run.pattern.slice(0, j)}" (entry ${j}), without a scan?`;
-}
+import { $ } from "./dom.js";
+import { LEAD } from "./blocks.js";
+import { explain } from "./programs.js";
+import { asksShift, asksTable, pendingShift, pendingTable, revealed, tableQuestion } from "./exercise.js";
+import { addView, ruler, show } from "./stepper.js";
+import { addressOf, answerShiftAt, answerTableAt, predicting, restartExercise, state } from "./state.js";
 
 // The first problem with a typed shift, or "" when it is a shift from 0 to n.
 function shiftProblem(value, n) {
@@ -80,7 +34,7 @@ function answerShift(value) {
   }
   const guess = Number(value);
   const next = state.blocks[k];
-  state.predict.shifts.set(k, { guess, right: next ? guess === next.s : guess + pattern.length > text.length });
+  answerShiftAt(k, { guess, right: next ? guess === next.s : guess + pattern.length > text.length });
   show(k);
   $("next").focus();
 }
@@ -90,7 +44,7 @@ function answerTable(yes) {
   const k = state.k;
   if (!pendingTable(k)) return;
   const { j, tableBefore } = state.blocks[k - 1];
-  state.predict.tables.set(k, { yes, right: yes === tableBefore[j] >= 0 });
+  answerTableAt(k, { yes, right: yes === tableBefore[j] >= 0 });
   show(k);
   $("guess").focus();
 }
@@ -128,16 +82,17 @@ function feedbackOf(k) {
   return parts.join(" ");
 }
 
-// The question panel, the columns to pick a shift at, and the score, as they
-// stand at step k.
-function showQuestion(k) {
+// The question panel, the ruler's columns to pick a shift at, and the score,
+// as they stand at step k; what follows the stage waits while predicting.
+function showQuestion({ k, picking }) {
   const asking = predicting() && (asksShift(k) || asksTable(k));
   $("question").hidden = !asking;
   $("why").hidden = predicting();
   for (const id of ["side-box", "growth", "output-box"]) $(id).hidden = predicting();
   $("predict").setAttribute("aria-pressed", String(predicting()));
+  $("predict").disabled = state.blocks.length === 0 && !predicting(); // nothing to predict, nothing to leave
   showScore();
-  pickable(pendingShift(k) && !pendingTable(k));
+  pickOnRuler(picking);
   if (!asking) {
     $("feedback").textContent = "";
     return;
@@ -146,19 +101,18 @@ function showQuestion(k) {
   $("table-question-text").textContent = pendingTable(k) ? tableQuestion(k) : "";
   // Each question shows until it is answered; the feedback then says what
   // the learner answered.
-  const open = pendingShift(k) && !pendingTable(k);
-  $("shift-question").hidden = !open;
-  for (const control of [$("guess"), $("check")]) control.disabled = !open;
+  $("shift-question").hidden = !picking;
+  for (const control of [$("guess"), $("check")]) control.disabled = !picking;
   $("guess").value = "";
   $("feedback").textContent = revealed(k) || state.predict.tables.has(k) ? feedbackOf(k) : "";
 }
 
-// Lets the learner pick a shift at a column of the ruler or of the map's index
-// row, with one tab stop in each and the arrow keys between columns.
-function pickable(on) {
+// Lets the learner pick a shift at a column of the ruler, with one tab stop
+// and the arrow keys between columns; made once for a text, and kept while
+// the ruler shows it. The columns read as the plain digits they replace. The
+// map's index row offers the same columns (map.js).
+function pickOnRuler(on) {
   const { text } = state.run;
-  // Made once for a text, and kept while the ruler shows it; the columns
-  // read as the plain digits they replace.
   const made = $("ruler").querySelector(".column") !== null;
   if (!on && made) $("ruler").textContent = $("ruler").textContent;
   if (on && !made) {
@@ -170,23 +124,9 @@ function pickable(on) {
       return column;
     });
     const [tens] = ruler(text.length).split("\n");
-    const lead = " ".repeat(LEAD);
-    $("ruler").replaceChildren(...(text.length > 10 ? [`${tens}\n`] : []), lead, ...columns);
+    $("ruler").replaceChildren(...(text.length > 10 ? [`${tens}\n`] : []), " ".repeat(LEAD), ...columns);
   }
   $("ruler").toggleAttribute("aria-hidden", !on);
-  const indices = $("map-head").querySelectorAll(".map-index");
-  if (indices.length > 0 && indices[0].classList.contains("column") === on) return;
-  indices[0]?.closest(".map-columns").toggleAttribute("aria-hidden", !on);
-  for (const index of indices) {
-    index.classList.toggle("column", on);
-    if (on) {
-      index.setAttribute("role", "button");
-      index.setAttribute("aria-label", `shift ${index.dataset.column}`);
-      index.tabIndex = index.dataset.column === "0" ? 0 : -1;
-    } else {
-      for (const name of ["role", "aria-label", "tabindex"]) index.removeAttribute(name);
-    }
-  }
 }
 
 // After the last step: how many predictions were right, and a link to each
@@ -217,8 +157,8 @@ function showScore() {
   $("wrong-heading").hidden = wrong.length === 0;
 }
 
-// A shift picked at a column: by click or tap, Enter or Space; the arrow keys
-// move between the columns of one row.
+// A shift picked at a column of the ruler or the map's index row: by click
+// or tap, Enter or Space; the arrow keys move between the columns of one row.
 function pickColumn(event) {
   const column = event.target.closest(".column[data-column]");
   if (!column) return;
@@ -239,6 +179,7 @@ function pickColumn(event) {
   }
 }
 
+addView({ show: showQuestion });
 for (const box of [$("ruler"), $("map-head")]) {
   box.addEventListener("click", pickColumn);
   box.addEventListener("keydown", pickColumn);
@@ -250,10 +191,10 @@ $("shift-question").addEventListener("submit", (event) => {
 $("table-yes").addEventListener("click", () => answerTable(true));
 $("table-no").addEventListener("click", () => answerTable(false));
 $("predict").addEventListener("click", () => {
-  location.hash = addressOf(state.name, predicting() ? state.k : 1, state.input, predicting() ? "" : "predict");
+  location.hash = addressOf(state.name, predicting() ? Math.max(state.k, 1) : 1, state.input, predicting() ? "" : "predict");
 });
 $("again").addEventListener("click", () => {
-  state.predict = newExercise();
+  restartExercise();
   show(1);
   $("next").focus();
 });

@@ -1,0 +1,257 @@
+// What each program does differently, one description per program, in the
+// order of the page's list: its rule's explanation of a mismatch, the table
+// its rule consults (for the learner to build) with the entry each mismatch
+// consults, and its source files with the statements lit when they run. Every
+// figure comes from the program's own helpers, which page.cmake exports from
+// its module and which are asked here alone. A sixth program needs a
+// description here, its place in page.cmake's list and its helpers in
+// entry.cpp.
+
+import { collect } from "./run.js";
+import { ENDS, moved, moves, overlapRule, sidesOf, span, tableAfter } from "./why.js";
+
+export const LIMIT = 80; // characters of text, and of pattern, that a learner may run
+
+// The programs' helpers, asked through the page's entry.
+const findLastPos = (run, c) => run.program.module.ccall("findLastPos", "number", ["string", "number"],
+  [run.pattern, c.charCodeAt(0)]);
+const maxOverlap = (run, prefix) => run.program.module.ccall("MaxOverlap", "number", ["string"], [prefix]);
+// goodSuffixShift's shift at j, with the report it printed.
+function goodSuffixShift(run, j) {
+  let shift;
+  const { output } = collect(run.name, run.program, () => {
+    shift = run.program.module.ccall("goodSuffixShift", "number", ["string", "number"], [run.pattern, j]);
+  });
+  return { shift, report: output.split("\n").slice(0, -1) };
+}
+
+// The statements that every right-to-left and every prefix-overlap program
+// runs at a step: the block printed, its pair compared, then the move.
+const RTL_LINES = { print: "printAlignment(text, pattern, s, j);", compare: "if (pattern[j] == text[s + j]) {",
+  found: "return s;", back: "j--;" };
+const KMP_LINES = { print: RTL_LINES.print, compare: RTL_LINES.compare, found: "return s;", forward: "j++;",
+  test: "if (length == MaxOverlap(prefix))", byOne: "shift = 1;", byBorder: "shift = length - MaxOverlap(prefix);" };
+
+// Each program: `rule(run, block, move, blocks, k)`, the explanation of the
+// mismatch at step k, whose next block moves the pattern by `move` (null when
+// none follows): `text`, a sentence or two with the figures; `phrase`, the
+// same in a few words for the map; `evidence`, the spans of the block's lines
+// (0 the T line, 1 the P line) that the rule used; `decisive`, the index of
+// the report line that decided; `entry`, the table entry asked for; `d`, for
+// last-occurrence, the candidate shift j - i. `table`, null for naive-rtl:
+// what it holds, its rows' heads, its entries (each with its key, the
+// program's value, the range an entry may take, a name for a screen reader
+// and one sentence of why) and the key each mismatch consults. `code`: the
+// files, the statements by what they do, and the names of those that made
+// the move at step k.
+export const PROGRAMS = {
+  "naive-rtl": {
+    rule: (run, block, move) => ({
+      text: "Nothing from this alignment is used: after any mismatch the naive scan tries "
+        + `the next shift, whatever matched, and starts again at the pattern's last character; ${moves(move)}`,
+      phrase: moved(move),
+    }),
+    table: null,
+    code: { files: ["rtl/naive-rtl.cpp"], lines: { ...RTL_LINES, next: "s++;" }, moved: () => ["next"] },
+  },
+
+  "last-occurrence": {
+    rule: (run, { s, j, textChar }, move) => {
+      const c = `"${textChar}"`;
+      const i = findLastPos(run, textChar);
+      const d = j - i;
+      const evidence = i < 0 ? [] : [span(1, s, i, 1)];
+      if (i < 0) {
+        return { d, evidence, phrase: `${c} not in the pattern, d = ${d}, ${moved(move)}`,
+          text: `The text's ${c} does not occur in the pattern: findLastPos gives -1, so `
+            + `d = j - i = ${j} - (-1) = ${d}; `
+            + (move === null ? ENDS : `the pattern moves by ${move}, wholly past that ${c}.`) };
+      }
+      const where = `The pattern's last ${c} is at index i = ${i} (findLastPos), so d = j - i = ${j} - ${i} = ${d}`;
+      if (d > 0) {
+        return { d, evidence, phrase: `last ${c} at ${i}, d = ${d}, ${moved(move)}`,
+          text: `${where}; ${moves(move, `, bringing that ${c} under the text's ${c}`)}` };
+      }
+      return { d, evidence, phrase: `last ${c} at ${i}, right of j, d = ${d}, ${moved(move)}`,
+        text: `${where}: that ${c} lies right of the mismatch, and a move by d would go backwards; `
+          + (move === null ? ENDS : `the pattern moves by ${move} instead.`) };
+    },
+    table: {
+      what: (run) => `For each character of the text, in the order it first appears, the index `
+        + `findLastPos gives: the last place of that character in the pattern "${run.pattern}", or -1.`,
+      heads: ["character", "findLastPos"],
+      entries: (run) => [...new Set(run.text)].map((c) => {
+        const value = findLastPos(run, c);
+        return { key: c, value, low: -1, high: run.pattern.length - 1, name: `findLastPos of "${c}"`,
+          why: value < 0 ? `"${c}" does not occur in the pattern, so findLastPos gives -1.`
+            : `The last "${c}" of the pattern is at index ${value}.` };
+      }),
+      consulted: (run, block) => block.textChar,
+    },
+    code: { files: ["rtl/last-occurrence.cpp"],
+      lines: { ...RTL_LINES, lastPos: "int d = j - findLastPos(pattern, text[s + j]);", byOne: "s += 1;", byD: "s += d;" },
+      moved: (run, blocks, k) => ["lastPos", explain(run, blocks, k).d > 0 ? "byD" : "byOne"] },
+  },
+
+  "good-suffix": {
+    rule: (run, { s, j }, move, blocks, k) => {
+      const m = run.pattern.length;
+      if (j === m - 1) {
+        return { phrase: `nothing matched, ${moved(move)}`,
+          text: "Nothing matched before this mismatch on the pattern's last character: there is "
+            + `no good suffix and no report; ${moves(move)}` };
+      }
+      // The report, as printed after the block: "Good suffix = ", then the
+      // lines tried; the last one decided when its two sides are the same.
+      const report = blocks[k - 1].after;
+      const suffixLine = report.findIndex((line) => line.startsWith("Good suffix = "));
+      const good = `"${report[suffixLine].slice("Good suffix = ".length)}"`;
+      const tried = report.slice(suffixLine + 1);
+      const last = tried.at(-1) ?? "";
+      const [left, right] = sidesOf(last);
+      const half = left.length;
+      const decisive = suffixLine + tried.length;
+      if (left !== right) {
+        return { phrase: `no copy of ${good} or prefix, ${moved(move)}`,
+          text: `The good suffix ${good} matched. No other copy of it lies further left (the lines 1:) `
+            + `and no pattern prefix matches its end (the lines 2:), so ${moves(move, ", its whole length")}` };
+      }
+      if (last.startsWith("1: ")) {
+        // Phase 1 tries k = j, j - 1, ..., one line each.
+        const at = j + 1 - tried.filter((line) => line.startsWith("1: ")).length;
+        return { decisive, evidence: [span(1, s, at, half)],
+          phrase: `copy of ${good} at ${at}, ${moved(move)}`,
+          text: `The good suffix ${good} matched; the line "${last}" found another copy of it at `
+            + `k = ${at}, so ${moves(move, ", bringing that copy under the text the good suffix matched")}` };
+      }
+      return { decisive, evidence: [span(1, s, 0, half)],
+        phrase: `prefix "${left}" of ${good}, ${moved(move)}`,
+        text: `The good suffix ${good} matched, with no other copy of it further left; the line `
+          + `"${last}" found the pattern's prefix of length k = ${half} matching its end, so `
+          + moves(move, ", bringing that prefix under the end of the matched text") };
+    },
+    table: {
+      what: () => "For each mismatch index j, after the characters right of it matched, the shift "
+        + "goodSuffixShift gives.",
+      heads: ["j", "shift"],
+      entries: (run) => Array.from({ length: Math.max(run.pattern.length - 1, 0) }, (_, i) => {
+        const j = run.pattern.length - 2 - i;
+        const { shift, report } = goodSuffixShift(run, j);
+        // The report's last line tried decides when its two sides are the
+        // same; else no copy and no prefix was found, and the shift is m.
+        const [left, right] = sidesOf(report.at(-1));
+        return { key: String(j), value: shift, low: 1, high: run.pattern.length, name: `good-suffix shift at j = ${j}`,
+          why: left === right ? `The report's line "${report.at(-1)}" decides it.`
+            : "No line of the report finds another copy or a prefix, so the shift is the pattern's length." };
+      }),
+      consulted: (run, block) => (block.j < run.pattern.length - 1 ? String(block.j) : null),
+    },
+    // A report's deciding line says which return gave the shift: a copy found
+    // in phase 1, a prefix in phase 2, or neither.
+    code: { files: ["rtl/good-suffix.cpp"],
+      lines: { ...RTL_LINES, nothing: "int shift = 1;", call: "shift = goodSuffixShift(pattern, j);",
+        copy: "return m - k - g;", prefix: "return m - k;", whole: "return m;" },
+      moved: (run, blocks, k) => {
+        const block = blocks[k - 1];
+        if (block.j === run.pattern.length - 1) return ["nothing"];
+        const decided = block.after[explain(run, blocks, k).decisive];
+        return ["call", !decided ? "whole" : decided.startsWith("1: ") ? "copy" : "prefix"];
+      } },
+  },
+
+  "prefix-overlap": {
+    rule: (run, block, move) => overlapRule(run, block, move, maxOverlap(run, run.pattern.slice(0, block.j))),
+    table: {
+      what: () => "For each prefix length L, the length of the longest border of the pattern's first L "
+        + "characters, as MaxOverlap gives it.",
+      heads: ["L", "border"],
+      entries: (run) => Array.from({ length: Math.max(run.pattern.length - 1, 0) }, (_, i) => {
+        const prefix = run.pattern.slice(0, i + 1);
+        const value = maxOverlap(run, prefix);
+        return { key: String(i + 1), value, low: 0, high: i, name: `border of "${prefix}"`,
+          why: value === 0 ? `"${prefix}" has no border, so MaxOverlap gives 0.`
+            : `The longest border of "${prefix}" is "${prefix.slice(0, value)}".` };
+      }),
+      consulted: (run, block) => (block.j > 0 ? String(block.j) : null),
+    },
+    code: { files: ["overlap/prefix-overlap.cpp", "overlap/kmp.cpp"], lines: KMP_LINES,
+      moved: (run, blocks, k) => ["test", blocks[k - 1].j === 0 ? "byOne" : "byBorder"] },
+  },
+
+  // Its MaxOverlap is not asked: it reads and writes a table that a later run
+  // may have remade. Every answer is read from the table's copies before and
+  // after the step instead. MaxOverlap stores every border it finds in entry
+  // L, so entry L after the step is the border it gave; -1 there means it
+  // found none and gave 0.
+  "prefix-overlap-memo": {
+    rule: (run, block, move, blocks, k) => {
+      const L = block.j;
+      const before = block.tableBefore[L];
+      const after = tableAfter(run, blocks, k)[L];
+      const rule = overlapRule(run, block, move, Math.max(after, 0));
+      const prefix = `"${run.pattern.slice(0, L)}"`;
+      let calls;
+      let phrase;
+      if (L === 0) {
+        calls = "One call of MaxOverlap, for the empty prefix: entry 0 held -1, so it was scanned "
+          + "(there is nothing to compare) and nothing was stored.";
+        phrase = "scanned";
+      } else if (before >= 0) {
+        calls = `Both calls of MaxOverlap were answered from the table: entry ${L} already held ${before}.`;
+        phrase = "both from the table";
+      } else if (after >= 0) {
+        calls = `The first call of MaxOverlap scanned ${prefix} and stored ${after} in entry ${L}; `
+          + "the second was answered from the table.";
+        phrase = "scanned and stored, then from the table";
+      } else {
+        calls = `Both calls of MaxOverlap scanned ${prefix}: it has no border, so nothing was stored `
+          + `and entry ${L} stays -1.`;
+        phrase = "scanned twice";
+      }
+      return { ...rule, entry: L, text: `${rule.text} ${calls}`, phrase: `${rule.phrase}; ${phrase}` };
+    },
+    // An entry holds a border only where the run asked for it (a mismatch at
+    // j = L) and its scan found one.
+    table: {
+      what: () => "Entry L of KMPFailureF as the run leaves it: the border stored for the pattern's "
+        + "first L characters, or -1 where none was stored.",
+      heads: ["L", "entry"],
+      entries: (run, blocks) => Array.from(run.table, (value, L) => {
+        const prefix = `"${run.pattern.slice(0, L)}"`;
+        const asked = blocks.some((block) => !block.match && block.j === L);
+        return { key: String(L), value, low: -1, high: L - 1, name: `entry ${L} of KMPFailureF, for ${prefix}`,
+          why: value >= 0 ? `The run asked for entry ${L}, and its scan found the border ${value} of ${prefix} and stored it.`
+            : asked ? `The run asked for entry ${L}, but ${prefix} has no border, so nothing was stored.`
+              : `The run never asked for entry ${L}, so nothing was stored.` };
+      }),
+      consulted: (run, block) => String(block.j),
+    },
+    // Entry j as the step began and after it: a border known before answers
+    // both calls from the table; one stored by the first call's scan answers
+    // the second.
+    code: { files: ["overlap/prefix-overlap-memo.cpp", "overlap/kmp.cpp"],
+      lines: { ...KMP_LINES, known: "return KMPFailureF[L];", store: "KMPFailureF[L] = p;" },
+      moved: (run, blocks, k) => {
+        const { j, tableBefore } = blocks[k - 1];
+        const [before, after] = [tableBefore[j], tableAfter(run, blocks, k)[j]];
+        return ["test", j === 0 ? "byOne" : "byBorder", ...(after >= 0 ? ["known"] : []),
+          ...(before < 0 && after >= 0 ? ["store"] : [])];
+      } },
+  },
+};
+
+export const NAMES = Object.keys(PROGRAMS);
+
+// The explanation of step k by its program's rule, or null on a match; made
+// once for a block. Every rule's explanation has evidence (maybe none), a
+// deciding report line (-1 for none) and a table entry (null for none).
+export function explain(run, blocks, k) {
+  const block = blocks[k - 1];
+  if (block.match) return null;
+  if (!block.why) {
+    const next = blocks[k];
+    const move = next ? next.s - block.s : null; // null: no block follows
+    block.why = { evidence: [], decisive: -1, entry: null, ...PROGRAMS[run.name].rule(run, block, move, blocks, k) };
+  }
+  return block.why;
+}

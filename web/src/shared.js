@@ -1,0 +1,7 @@
+// The first bundle's interface (main.js), which it names `demos`, as the
+// later bundle's views reach it: the page's state, read only; opening a step;
+// registering a step view; the programs' runs; an address. Modules of the
+// later bundle take these from here, never from the modules behind them,
+// which would be copies of their own.
+
+export const { state, show, pause, addView, runOn, runEntry, addressOf } = globalThis.demos;
