@@ -5,7 +5,8 @@
 // column. On a learner's own input the programs report what a plain scan
 // finds, in well-formed blocks; bad input is refused with a message; links
 // carry any allowed text. PAGE names the page's folder (default:
-// build-web/web).
+// build-web/web). The page's one global, `demos`, is its first bundle's
+// interface (web/src/main.js): the tests read its state and run its programs.
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -13,6 +14,8 @@ import { resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { createRequire } from "node:module";
 import { chromium } from "playwright-core";
+import { randomText } from "../../web/src/families.js";
+import { PROGRAMS as DESCRIBED } from "../../web/src/programs.js";
 
 const PROGRAMS = ["naive-rtl", "last-occurrence", "good-suffix", "prefix-overlap",
   "prefix-overlap-memo"];
@@ -77,13 +80,13 @@ async function open(hash) {
   page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
   page.on("pageerror", (error) => errors.push(error.message));
   // The program modules asked for by the time the first comparison is shown.
-  await page.addInitScript(() => new MutationObserver((_, observer) => {
+  await page.addInitScript((programs) => new MutationObserver((_, observer) => {
     if (!document.getElementById("status")?.textContent.startsWith("Comparison 1 ")) return;
     observer.disconnect();
     const files = [...document.querySelectorAll("script[src], link[rel=preload]")]
       .map((element) => (element.src || element.href).split("/").pop());
-    window.fetchedFirst = [...new Set(files)].filter((file) => PROGRAMS.includes(file.slice(0, -3)));
-  }).observe(document, { subtree: true, childList: true, characterData: true }));
+    window.fetchedFirst = [...new Set(files)].filter((file) => programs.includes(file.slice(0, -3)));
+  }).observe(document, { subtree: true, childList: true, characterData: true }), PROGRAMS);
   const start = performance.now();
   await page.goto(`${pageUrl}#${hash}`);
   await page.waitForSelector("#side-by-side tbody tr");
@@ -215,7 +218,7 @@ test("own text and pattern", async (t) => {
     const { table: rows, status } = await shown(page, name, 1);
     const scan = [...text].map((_, s) => s).filter((s) => text.startsWith(pattern, s));
     for (const [i, program] of PROGRAMS.entries()) {
-      const output = await page.evaluate((args) => runEntry(...args).then((run) => run.output),
+      const output = await page.evaluate((args) => demos.runEntry(...args).then((run) => run.output),
         [program, text, pattern]);
       const blocks = blocksOf(output, text, pattern);
       assert.deepEqual(reported(blocks, pattern), scan, `${program} on "${text}", "${pattern}"`);
@@ -234,44 +237,42 @@ test("own text and pattern", async (t) => {
 
   // Budget: the largest input and its table, and 1,000 runs in a row.
   const largest = ["a".repeat(80), `${"a".repeat(39)}b`];
-  const ms = await page.evaluate(async (address) => {
+  const [ms, drawn] = await page.evaluate(async (address) => {
     const start = performance.now();
     let shown;
     const table = document.getElementById("side-by-side");
     new MutationObserver(() => table.hasAttribute("aria-busy") || (shown ??= performance.now()))
       .observe(table, { attributeFilter: ["aria-busy"] });
-    history.replaceState(null, "", address);
-    await openAddress();
-    return shown - start;
+    location.hash = address;
+    const map = document.getElementById("map-box");
+    while (shown === undefined || map.hasAttribute("aria-busy")) await new Promise((resolve) => setTimeout(resolve, 5));
+    return [shown - start, performance.now() - shown];
   }, `#prefix-overlap-memo/1?${query(...largest)}`);
   assert.deepEqual((await shown(page, "prefix-overlap-memo", 1)).table.map((row) => row[1]),
     ["41", "41", "41", "1640", "1640"]);
-  t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms`);
+  t.diagnostic(`80 and 40 characters: run and table shown in ${ms.toFixed(0)} ms, its map of 1,640 `
+    + `comparisons whole ${drawn.toFixed(0)} ms later`);
   // Its 1,640 comparisons are read as one node each, not letter by letter.
   const tree = await (await page.context().newCDPSession(page)).send("Accessibility.getFullAXTree");
   assert.ok(tree.nodes.length <= 4500, `${tree.nodes.length} accessibility nodes`);
   t.diagnostic(`its accessibility tree: ${tree.nodes.length} nodes`);
-  const [draw, step] = await page.evaluate(() => {
-    // Each alignment's mismatch, explained afresh and laid out, then the map.
-    state.blocks = readBlocks(state.run);
+  const step = await page.evaluate(() => {
+    // Each alignment's mismatch, explained afresh and laid out.
+    const { blocks } = demos.state;
+    for (const block of blocks) delete block.why;
     const start = performance.now();
-    for (let k = 40; k <= state.blocks.length; k += 40) {
-      show(k);
+    for (let k = 40; k <= blocks.length; k += 40) {
+      demos.show(k);
       document.body.getBoundingClientRect();
     }
-    const shown = performance.now();
-    drawMap(state.run, state.blocks);
-    document.body.getBoundingClientRect(); // laid out too
-    return [performance.now() - shown, (shown - start) / Math.floor(state.blocks.length / 40)];
+    return (performance.now() - start) / Math.floor(blocks.length / 40);
   });
-  t.diagnostic(`its map of 1,640 comparisons drawn in ${draw.toFixed(0)} ms; a step shown, with its `
-    + `explanation, marks and memo table, in ${step.toFixed(1)} ms`);
+  t.diagnostic(`a step shown, with its explanation, marks, memo table, map and code, in ${step.toFixed(1)} ms`);
   for (const program of PROGRAMS) {
     const heap = await page.evaluate(async ([program, text, pattern]) => {
-      const { module } = await loadProgram(program);
-      await runEntry(program, text, pattern);
+      const { module } = (await demos.runEntry(program, text, pattern)).program;
       const first = module._sbrk(0);
-      for (let i = 0; i < 999; i++) await runEntry(program, text, pattern);
+      for (let i = 0; i < 999; i++) await demos.runEntry(program, text, pattern);
       return [first, module._sbrk(0)];
     }, [program, ...largest]);
     assert.equal(heap[1], heap[0], `${program}: the heap's end after 1 and 1,000 runs`);
@@ -522,12 +523,15 @@ test("every shift is explained by the evidence its rule used", async () => {
 test("predicting the shifts: the run grades, the future stays hidden", async () => {
   const { page, errors } = await open("naive-rtl");
   await page.goto(`${pageUrl}#last-occurrence/9?mode=predict`);
-  await page.waitForFunction(() => state.predict && state.k === 1
+  await page.waitForFunction(() => demos.state.predict && demos.state.k === 1
     && document.querySelector("#map [data-step]"));
-  const view = () => page.evaluate(() => ({ k: state.k, status: $("status").textContent,
-    steps: document.querySelectorAll("#map [data-step]").length, feedback: $("feedback").textContent,
-    next: $("next").disabled, why: $("why").textContent, output: $("output-box").hidden,
-    score: $("score").hidden ? "" : $("score-text").textContent }));
+  const view = () => page.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    return { k: demos.state.k, status: $("status").textContent,
+      steps: document.querySelectorAll("#map [data-step]").length, feedback: $("feedback").textContent,
+      next: $("next").disabled, why: $("why").textContent, output: $("output-box").hidden,
+      score: $("score").hidden ? "" : $("score-text").textContent };
+  });
   // Each row: what the learner does, the step then shown, how the feedback
   // starts, whether Next waits for an answer, and the score.
   for (const [answer, k, feedback, waits, score = ""] of [["", 1, "", false], ["next", 2, "", false],
@@ -579,10 +583,10 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   const { page, errors } = await open("naive-rtl");
   for (const [address, score, answers] of EXERCISES) {
     await page.goto(`${pageUrl}#${address}`);
-    await page.waitForFunction(() => state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
+    await page.waitForFunction(() => demos.state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
     for (const [k, how, guess, right = guess] of answers) {
-      while (await page.evaluate(() => state.k) < k) await page.click("#next");
-      assert.equal(await page.evaluate(() => state.k), k, `${address}: Next passed a question`);
+      while (await page.evaluate(() => demos.state.k) < k) await page.click("#next");
+      assert.equal(await page.evaluate(() => demos.state.k), k, `${address}: Next passed a question`);
       if (how === "Yes" || how === "No") {
         assert.ok(await page.isDisabled("#guess"), "the shift waits for the table answer");
         await page.click(`#table-${how.toLowerCase()}`);
@@ -614,22 +618,25 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   // shown, laid out with the map grown by one alignment.
   await page.goto(`${pageUrl}#prefix-overlap-memo/1?mode=predict&${query("a".repeat(80),
     `${"a".repeat(39)}b`)}`);
-  await page.waitForFunction(() => state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
+  await page.waitForFunction(() => demos.state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
   const times = await page.evaluate(async () => {
     const times = [];
     const laidOut = () => document.body.getBoundingClientRect();
-    for (let k = 1; k < state.blocks.length; k++) {
-      if (pendingTable(k)) answerTable(state.blocks[k - 1].tableBefore[state.blocks[k - 1].j] >= 0);
-      if (!pendingShift(k)) {
-        show(k + 1);
+    const $ = (id) => document.getElementById(id);
+    const { blocks } = demos.state;
+    for (let k = 1; k < blocks.length; k++) {
+      if (!$("table-question").hidden) $(blocks[k - 1].tableBefore[blocks[k - 1].j] >= 0 ? "table-yes" : "table-no").click();
+      if ($("question").hidden || $("shift-question").hidden) {
+        demos.show(k + 1);
         continue;
       }
       await new Promise((resolve) => setTimeout(resolve)); // each answer a task of its own
       const start = performance.now();
-      answerShift(String(state.blocks[k].s));
+      $("guess").value = String(blocks[k].s);
+      $("shift-question").requestSubmit();
       laidOut();
       const answered = performance.now();
-      show(k + 1);
+      demos.show(k + 1);
       laidOut();
       times.push([answered - start, performance.now() - answered]);
     }
@@ -659,7 +666,7 @@ const GROWTH = [
 test("how the work grows: each family's counts from the programs' own blocks", async (t) => {
   const { page, errors } = await open(`naive-rtl/1?${query("abc", "ab")}`);
   // The random family's text, from the formula worked out apart.
-  assert.deepEqual(await page.evaluate(() => [randomText("ab", 16), randomText("abcab", 16)]),
+  assert.deepEqual([randomText("ab", 16), randomText("abcab", 16)],
     ["aabbbbabaabbaabb", "cbabbcaaaabcaacc"]);
   for (const [family, expected] of GROWTH) {
     await page.check(`#growth-family [value=${family}]`);
@@ -684,7 +691,7 @@ test("how the work grows: each family's counts from the programs' own blocks", a
         tasks.observe({ type: "longtask" });
         const start = performance.now();
         document.querySelector(`#growth-family [value='${family}']`).click();
-        while ($("growth").hasAttribute("aria-busy")) await new Promise((resolve) => setTimeout(resolve, 5));
+        while (document.getElementById("growth").hasAttribute("aria-busy")) await new Promise((resolve) => setTimeout(resolve, 5));
         const ms = performance.now() - start;
         await new Promise((resolve) => setTimeout(resolve, 50));
         tasks.disconnect();
@@ -711,9 +718,10 @@ test("on a phone with touch: every program link on screen, targets to tap, table
       small: [...document.querySelectorAll("button:not([hidden] *), #map [data-step]")]
         .filter((target) => target.offsetParent && (size(target).width < 24 || size(target).height < 24)).length,
       short: [...document.querySelectorAll(".controls button")].filter((button) => size(button).height < 44).length,
-      table: $("side-by-side").parentElement.scrollWidth - $("side-by-side").parentElement.clientWidth,
+      table: document.getElementById("side-by-side").parentElement.scrollWidth
+        - document.getElementById("side-by-side").parentElement.clientWidth,
       fields: ["text", "pattern"].map((id) => ["autocapitalize", "autocorrect", "spellcheck"]
-        .map((name) => $(id).getAttribute(name)).join()),
+        .map((name) => document.getElementById(id).getAttribute(name)).join()),
     };
   });
   assert.deepEqual(view, { links: 0, label: view.label, small: 0, short: 0, table: 0,
@@ -758,7 +766,7 @@ test("the stage: everything one step needs wholly in view, Next kept in place", 
     const phone = width < 500;
     const page = await (await browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone })).newPage();
     await page.goto(`${pageUrl}#${address}`);
-    await page.waitForFunction((k) => state.k === k && document.querySelector("#map-box:not([aria-busy]) [data-step]"),
+    await page.waitForFunction((k) => demos.state.k === k && document.querySelector("#map-box:not([aria-busy]) [data-step]"),
       address.includes("predict") ? 1 : Number(address.split(/[/?]/)[1]));
     const next = await page.locator("#next").boundingBox();
     const stage = async () => [await page.evaluate(outOfView), await page.locator("#next").boundingBox()];
@@ -835,12 +843,15 @@ test("the program's own code, with the lines that ran lit", async () => {
     await page.goto(`${pageUrl}#${name}/${k}`);
     await shown(page, name, k);
     await page.waitForSelector(`#source[data-program="${name}"] .acting`, { state: "attached" });
-    const view = await page.evaluate((name) => ({
-      counts: Object.values(CODE[name].lines).map((statement) => `${statement} ${linesOf(statement).length}`),
+    const view = await page.evaluate((statements) => ({
+      // A line's code, without a comment.
+      counts: statements.map((statement) => `${statement} ${[...document.querySelectorAll("#source [data-line]")]
+        .filter((line) => line.textContent.replace(/\/\/.*$/, "").trim() === statement).length}`),
       files: [...document.querySelectorAll("#source [data-file]")].map((file) => [file.dataset.file,
         [...file.querySelectorAll("[data-line]")].map((line, i) => `${line.dataset.line - i}${line.textContent}`)]),
-      lit: [...document.querySelectorAll("#source .acting[aria-current]")].map(codeOf).sort(),
-    }), name);
+      lit: [...document.querySelectorAll("#source .acting[aria-current]")]
+        .map((line) => line.textContent.replace(/\/\/.*$/, "").trim()).sort(),
+    }), Object.values(DESCRIBED[name].code.lines));
     assert.deepEqual(view.counts, view.counts.map((count) => count.replace(/\d+$/, "1")), name);
     for (const [file, lines] of view.files) {
       assert.deepEqual(lines, readFileSync(new URL(`../${file}`, tests), "utf8").split("\n").slice(0, -1)

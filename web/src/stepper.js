@@ -96,7 +96,7 @@ function statusOf(k) {
 // else, the step shown stays, for the opening to replace.
 export function show(k) {
   if (state.loading !== null || (state.address !== null && !addressKept())) return;
-  const { blocks, run } = state;
+  const { blocks } = state;
   const limit = reach();
   showStep(Math.min(Math.max(k, 1), limit));
   const focused = document.activeElement;
