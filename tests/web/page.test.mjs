@@ -432,6 +432,70 @@ test("controls stay put; keys press the focused button or leave scrolling boxes 
   assert.deepEqual(errors, []);
 });
 
+// Playing naive-rtl, each way of going elsewhere opens what it asks for, with
+// one history entry: its address, its program, and the fields it leaves.
+const ELSEWHERE = [["good-suffix/1", (page) => page.click('#programs a[href="#good-suffix"]'), "abcbab"],
+  ["naive-rtl/1?text=abab&pattern=ab", (page) => page.fill("#text", "abab").then(() => page.press("#pattern", "Enter")), "ab"],
+  ["naive-rtl/1?mode=predict", (page) => page.click("#predict"), "CTTACTTAC"]];
+// A module slow to arrive holds, and one that fails to start fails, until released.
+const SABOTAGED = [["good-suffix", "hold"], ["last-occurrence", "fail"]];
+test("an opening shows what was asked: while playing, while a module loads, after one fails", async () => {
+  for (const [address, go, pattern] of ELSEWHERE) {
+    const { page, errors } = await open("naive-rtl/5");
+    await page.fill("#pattern", "ab");
+    await page.click("#play");
+    const entries = await page.evaluate(() => history.length);
+    await go(page);
+    await page.waitForFunction((address) => location.hash === `#${address}` && demos.state.timer === null
+      && demos.state.name === address.split("/")[0] && !document.getElementById("status").textContent.startsWith("Loading"), address);
+    assert.equal(await page.evaluate(() => history.length), entries + 1, address);
+    assert.equal(await page.inputValue("#pattern"), pattern, address);
+    assert.deepEqual(errors, []);
+  }
+  for (const [name, how] of SABOTAGED) {
+    const page = await browser.newPage();
+    await page.addInitScript(([factory, how]) => {
+      let real;
+      let release;
+      const held = new Promise((resolve) => { release = resolve; });
+      window.release = () => { how = null; release(); };
+      Object.defineProperty(window, factory, { configurable: true, set: (made) => { real = made; },
+        get: () => (options) => (how === "fail" ? Promise.reject(new Error("no memory")) : held.then(() => real(options))) });
+    }, [`demo_${name.replaceAll("-", "_")}`, how]);
+    await page.goto(`${pageUrl}#naive-rtl/3`);
+    await page.waitForFunction(() => document.getElementById("status").textContent.startsWith("Comparison 3 "));
+    await page.click(`#programs a[href="#${name}"]`);
+    if (how === "hold") await page.click("#next");
+    else await page.waitForFunction(() => /could not be loaded \(no memory\)/.test(document.getElementById("status").textContent));
+    assert.equal(await page.textContent("#program"), how === "hold" ? name : "naive-rtl");
+    await page.evaluate(() => window.release());
+    if (how === "fail") await page.click(`#programs a[href="#${name}"]`);
+    await shown(page, name, 1);
+    assert.equal(await page.textContent("#program"), name);
+    await page.close();
+  }
+});
+
+// Predicting "b" in "ab": its one question, at comparison 1, answered on the
+// map's index row when predicting opens and after Try again; then a run with
+// no comparison, in the same mode, left by Predict.
+test("predicting: the map's index row at every opening, and a run with no comparison left", async () => {
+  const { page, errors } = await open("naive-rtl");
+  await page.goto(`${pageUrl}#naive-rtl/1?mode=predict&${query("ab", "b")}`);
+  for (const before of [[], ["#next", "#again"]]) {
+    for (const button of before) await page.click(button);
+    await page.click('#map-head .map-index.column[data-column="1"]');
+    assert.ok((await page.textContent("#feedback")).startsWith("Right: s = 1."));
+  }
+  await page.fill("#pattern", "abc");
+  await page.press("#pattern", "Enter");
+  await page.waitForFunction(() => document.getElementById("status").textContent.startsWith("No comparison"));
+  await page.click("#predict");
+  await page.waitForFunction(() => !location.hash.includes("mode") && !document.getElementById("side-box").hidden);
+  assert.deepEqual([await page.getAttribute("#predict", "aria-pressed"), await page.isVisible("#score")], ["false", false]);
+  assert.deepEqual(errors, []);
+});
+
 // Each mismatch explained by what its rule used, as worked out by hand: the
 // explanation's figures, the evidence's spans (line 0 is T, 1 is P; from and
 // to are columns), the report line that decided, the map's phrase and, for
