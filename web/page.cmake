@@ -8,6 +8,13 @@ if(CMAKE_VERSION VERSION_LESS 3.21)
   message(FATAL_ERROR "The web page needs CMake 3.21 or newer (for its link launcher)")
 endif()
 
+# The page's scripts are bundled by esbuild (below).
+find_program(ESBUILD esbuild)
+if(NOT ESBUILD)
+  message(FATAL_ERROR "The web page is bundled by esbuild, which is missing: "
+    "install Debian's package esbuild (sudo apt install esbuild)")
+endif()
+
 # Debian's emcc runs its JavaScript optimizer with the first node on PATH,
 # which finds Debian's acorn module only when told where it is.
 if(EXISTS /usr/share/nodejs/acorn)
@@ -93,11 +100,6 @@ file(CONFIGURE OUTPUT ${sources_module} CONTENT "${sources}" @ONLY)
 # classic scripts, since a page opened from disk refuses module scripts:
 # page.js, with everything the first comparison needs, whose exports the
 # later scripts reach as `demos`, and later.js, loaded after that comparison.
-find_program(ESBUILD esbuild)
-if(NOT ESBUILD)
-  message(FATAL_ERROR "The web page is bundled by esbuild, which is missing: "
-    "install Debian's package esbuild (sudo apt install esbuild)")
-endif()
 file(GLOB modules CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/src/*.js)
 set(bundle_options --bundle --format=iife --minify --sourcemap --log-level=warning)
 add_custom_command(OUTPUT ${page_dir}/page.js ${page_dir}/page.js.map

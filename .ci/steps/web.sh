@@ -1,5 +1,5 @@
-# the web page: the README's emscripten build, at most 1.5 MB and nothing from the network, tested in headless Chromium from disk
-install_missing emscripten chromium
+# the web page: the README's emscripten build, at most 1.5 MB and nothing from the network, ESLint clean, tested in headless Chromium from disk
+install_missing emscripten esbuild chromium
 web_command=$(readme_command build-web)
 echo "+ $web_command"
 bash -c "$web_command" >/dev/null
@@ -13,6 +13,8 @@ done
 command -v npm >/dev/null || install_missing npm
 cd tests/web
 npm ci --no-audit --no-fund >/dev/null
+(cd ../.. && tests/web/node_modules/.bin/eslint --config tests/web/eslint.config.js --max-warnings 0 web/src)
+echo "ESLint finds nothing in web/src"
 PAGE=build-web/web node --test
 # the page on a slow phone: its figures printed, never asserted (the machine is shared)
 PAGE=build-web/web node bench.mjs

@@ -16,10 +16,11 @@ import { addressKept, keepAddress, predicting, setTimer, showStep, state } from 
 // latest.
 const views = [];
 
-// A view registered once a run is shown is shown its step at once.
+// A view registered once a run is shown is shown its step in a task of its
+// own, so that a bundle of views loaded late makes no long task.
 export function addView(view) {
   views.push(view);
-  if (state.run) view.show(stepOf(state.k));
+  if (state.run) setTimeout(() => view.show(stepOf(state.k)));
 }
 
 export async function openViews(current) {
