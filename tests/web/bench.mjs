@@ -3,7 +3,8 @@
 // 1.47 Mbit/s down, 562.5 ms latency). Prints, for each opening, the time to
 // the first comparison, the bytes fetched before it and what they were, the
 // layout shifts and the longest task; then the longest task while the
-// largest input runs on all five programs. Figures only: nothing is
+// largest input runs on all five programs, and a press of Previous and of
+// Next at the end of that run while predicting. Figures only: nothing is
 // asserted, the machines being shared. PAGE names the page's folder.
 import { createServer } from "node:http";
 import { readFile, readdir } from "node:fs/promises";
@@ -132,10 +133,10 @@ for (const [address, width] of openings) {
   const times = await page.evaluate(async () => {
     const $ = (id) => document.getElementById(id);
     // Every question answered as it comes (any answer will do), up to the last comparison.
-    while (!$("next").disabled || !$("question").hidden && ($("shift-question").hidden ? !$("table-question").hidden
-      : !$("guess").disabled)) {
-      if (!$("table-question").hidden) $("table-yes").click();
-      else if (!$("question").hidden && !$("guess").disabled) {
+    const asked = (id) => !$("question").hidden && !$(id).hidden;
+    while (asked("table-question") || asked("shift-question") || !$("next").disabled) {
+      if (asked("table-question")) $("table-yes").click();
+      else if (asked("shift-question")) {
         $("guess").value = "0";
         $("shift-question").requestSubmit();
       } else $("next").click();
