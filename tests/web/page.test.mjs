@@ -456,9 +456,7 @@ test("an opening shows what was asked: while playing, while a module loads, afte
     const page = await browser.newPage();
     await page.addInitScript(([factory, how]) => {
       let real;
-      let release;
-      const held = new Promise((resolve) => { release = resolve; });
-      window.release = () => { how = null; release(); };
+      const held = new Promise((resolve) => { window.release = () => { how = null; resolve(); }; });
       Object.defineProperty(window, factory, { configurable: true, set: (made) => { real = made; },
         get: () => (options) => (how === "fail" ? Promise.reject(new Error("no memory")) : held.then(() => real(options))) });
     }, [`demo_${name.replaceAll("-", "_")}`, how]);
