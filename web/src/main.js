@@ -1,6 +1,7 @@
 // The page's first bundle: everything its first comparison needs. The step
 // views it holds register themselves as they are imported: the memo's table,
-// the questions of an exercise and the table to build, in that order.
+// the questions of an exercise and the table to build, in that order; the
+// code's box is placed from the first paint, for the later bundle to fill.
 //
 // What it exports is the page's one interface, which the bundle names
 // `demos`: the later bundle's views reach the page through it alone, and so
