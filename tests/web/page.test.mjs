@@ -905,15 +905,16 @@ test("the program's own code, with the lines that ran lit", async () => {
     await page.goto(`${pageUrl}#${name}/${k}`);
     await shown(page, name, k);
     await page.waitForSelector(`#source[data-program="${name}"] .acting`, { state: "attached" });
-    const view = await page.evaluate((statements) => ({
-      // A line's code, without a comment.
-      counts: statements.map((statement) => `${statement} ${[...document.querySelectorAll("#source [data-line]")]
-        .filter((line) => line.textContent.replace(/\/\/.*$/, "").trim() === statement).length}`),
-      files: [...document.querySelectorAll("#source [data-file]")].map((file) => [file.dataset.file,
-        [...file.querySelectorAll("[data-line]")].map((line, i) => `${line.dataset.line - i}${line.textContent}`)]),
-      lit: [...document.querySelectorAll("#source .acting[aria-current]")]
-        .map((line) => line.textContent.replace(/\/\/.*$/, "").trim()).sort(),
-    }), Object.values(DESCRIBED[name].code.lines));
+    const view = await page.evaluate((statements) => {
+      const code = (line) => line.textContent.replace(/\/\/.*$/, "").trim(); // without a comment
+      return {
+        counts: statements.map((statement) => `${statement} ${[...document.querySelectorAll("#source [data-line]")]
+          .filter((line) => code(line) === statement).length}`),
+        files: [...document.querySelectorAll("#source [data-file]")].map((file) => [file.dataset.file,
+          [...file.querySelectorAll("[data-line]")].map((line, i) => `${line.dataset.line - i}${line.textContent}`)]),
+        lit: [...document.querySelectorAll("#source .acting[aria-current]")].map(code).sort(),
+      };
+    }, Object.values(DESCRIBED[name].code.lines));
     assert.deepEqual(view.counts, view.counts.map((count) => count.replace(/\d+$/, "1")), name);
     for (const [file, lines] of view.files) {
       assert.deepEqual(lines, readFileSync(new URL(`../${file}`, tests), "utf8").split("\n").slice(0, -1)
