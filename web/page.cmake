@@ -44,6 +44,13 @@ foreach(program IN LISTS DEMO_PROGRAMS)
   set(heap "")
   # The helpers whose answers the page's explanations of each shift show, and
   # which grade the tables a learner builds.
+  # The slips: each rule with one plausible mistake, which name the
+  # learner's wrong answers (every program but naive-rtl, which has no rule
+  # to slip on).
+  if(NOT program STREQUAL "naive-rtl")
+    target_sources(${program} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/slips.cpp)
+    string(APPEND exported ",_shiftSlip,_entrySlip")
+  endif()
   if(program STREQUAL "last-occurrence")
     target_compile_definitions(${program} PRIVATE DEMO_LAST_POS)
     string(APPEND exported ",_findLastPos")

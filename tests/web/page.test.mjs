@@ -631,13 +631,15 @@ test("predicting the shifts: the run grades, the future stays hidden", async () 
 // the ruler by keys or of the map by a click. "end" is a shift past the
 // text's end, where no block follows. The memo asks first whether entry j
 // holds the border: on text "abaxabax" it holds 1 for "aba" only after the
-// scan of comparison 4.
+// scan of comparison 4. The slips a wrong answer matches: at prefix-overlap's
+// 6 a move by j = 5 past "abaca", at the memo's 4 a yes as if the table were
+// filled in advance; at 21 and at the memo's 7 none (j = 0).
 const EXERCISES = [
-  ["prefix-overlap/1?mode=predict", "7 of 9 shifts predicted.", [[6, "type", 5, 4],
+  ["prefix-overlap/1?mode=predict", "7 of 9 shifts predicted.", [[6, "type", 5, 4, ["past-the-prefix"]],
     [8, "ruler", 5], [13, "map", 9], [14, "type", 10], [20, "ruler", 11], [21, "map", 11, 12],
     [23, "type", 13], [24, "map", 14], [28, "ruler", 15, "end"]]],
   [`prefix-overlap-memo/1?mode=predict&${query("abaxabax", "abab")}`,
-    "3 of 4 shifts predicted; 2 of 3 table questions.", [[4, "Yes", 2], [6, "No", 3],
+    "3 of 4 shifts predicted; 2 of 3 table questions.", [[4, "Yes", 2, 2, ["filled-in-advance"]], [6, "No", 3],
     [7, "type", 3, 4], [11, "Yes", 8, "end"]]],
 ];
 
@@ -646,7 +648,9 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   for (const [address, score, answers] of EXERCISES) {
     await page.goto(`${pageUrl}#${address}`);
     await page.waitForFunction(() => demos.state.predict && document.querySelector("#map-box:not([aria-busy]) [data-step]"));
-    for (const [k, how, guess, right = guess] of answers) {
+    for (const [k, how, guess, right = guess, slips = []] of answers) {
+      const named = () => page.$$eval("#feedback [data-slip]", (named) => named.map((slip) => slip.dataset.slip));
+      let met = [];
       while (await page.evaluate(() => demos.state.k) < k) await page.click("#next");
       assert.equal(await page.evaluate(() => demos.state.k), k, `${address}: Next passed a question`);
       if (how === "Yes" || how === "No") {
@@ -654,6 +658,7 @@ test("predicting: every question answered, by field, ruler and map, graded by th
         await page.click(`#table-${how.toLowerCase()}`);
         assert.ok((await page.textContent("#feedback")).startsWith(
           (how === "Yes") === (k === 11) ? "Right: entry" : "Not right: entry"), `${k}`);
+        met = await named();
       }
       if (how === "ruler") {
         await page.focus("#ruler .column");
@@ -672,8 +677,11 @@ test("predicting: every question answered, by field, ruler and map, graded by th
             + `next at s = ${right}.`;
       assert.ok(feedback.startsWith(said), `${address}, comparison ${k}: ${feedback}`);
       assert.equal(await page.locator("#block .guess").count(), Number(wrong), `${k}`);
+      assert.deepEqual([...met, ...await named()], slips, `${address}, comparison ${k}`);
     }
     assert.equal(await page.textContent("#score-text"), score);
+    // The one slip met links to its step, the first answered wrongly.
+    assert.deepEqual(await page.$$eval("#slips a", (links) => links.map((a) => a.hash)), [await page.$eval("#wrong a", (a) => a.hash)]);
   }
 
   // Budget: on the largest run, each question answered and the next step
@@ -710,6 +718,46 @@ test("predicting: every question answered, by field, ruler and map, graded by th
   };
   t.diagnostic(`on 80 and 40 characters, ${times.length} answers: the feedback shown in ${figures(0)}, `
     + `then the next step in ${figures(1)}; both ${figures(2)}`);
+  assert.deepEqual(errors, []);
+});
+
+// Each slip where it gives a wrong answer, worked out by hand (the rule's in the
+// comment): the move after a mismatch at j on c, or the entry for c or the
+// length L, the memo's after MaxOverlap's calls for the lengths asked.
+const SLIPS = [
+  ["last-occurrence", "shift", "no-guard", "babacba", 0, "a", -6], // 1
+  ["last-occurrence", "shift", "left-of-j", "babacba", 2, "b", 2], // 1
+  ["last-occurrence", "shift", "from-the-end", "babacba", 4, "d", 7], // 5
+  ["last-occurrence", "entry", "first-occurrence", "babacba", 0, "a", 1], // 6
+  ["last-occurrence", "entry", "distance-from-end", "babacba", 0, "c", 2], // 4
+  ["good-suffix", "shift", "no-prefix-phase", "abcbab", 2, "x", 6], // 4
+  ["good-suffix", "shift", "strong-rule", "yabyab", 3, "x", 6], // 3
+  ["good-suffix", "shift", "leftmost-copy", "ababab", 3, "x", 4], // 2
+  ["good-suffix", "shift", "bad-character", "abcbab", 2, "x", 3], // 4
+  ["prefix-overlap", "shift", "by-the-border", "abacab", 5, "x", 1], // 4
+  ["prefix-overlap", "shift", "past-the-prefix", "abacab", 5, "x", 5], // 4
+  ["prefix-overlap", "shift", "shortest-border", "aabaab", 5, "x", 4], // 3
+  ["prefix-overlap-memo", "shift", "wrong-prefix", "abacab", 5, "x", 3], // 4
+  ["prefix-overlap", "entry", "shortest-border", "aabaab", 5, "x", 1], // 2
+  ["prefix-overlap", "entry", "prefix-elsewhere", "abacab", 4, "x", 1], // 0
+  ["prefix-overlap-memo", "entry", "zero-remembered", "abacab", 1, "x", 0, [5, 1]], // -1
+  ["prefix-overlap-memo", "entry", "filled-in-advance", "abacab", 3, "x", 1, [5]], // -1
+  ["prefix-overlap-memo", "entry", "zero-stored", "abacab", 4, "x", 0, [5, 1, 4, 0]], // -1
+  ["prefix-overlap-memo", "entry", "unasked-filled", "aabaab", 2, "x", 1, [5]], // -1
+];
+test("each slip is its rule with one mistake, worked out by the program's module", async () => {
+  const { page, errors } = await open("naive-rtl");
+  const gives = await page.evaluate(async (rows) => {
+    const gives = [];
+    for (const [name, kind, id, pattern, j, c, , asked = []] of rows) {
+      const { module } = (await demos.runOn(name, pattern, pattern)).program;
+      gives.push(kind === "shift" ? module.ccall("shiftSlip", "number", ["string", "string", "number", "number"],
+        [id, pattern, j, c.charCodeAt(0)]) : module.ccall("entrySlip", "number", ["string", "string", "number",
+        "number", "array", "number"], [id, pattern, j, c.charCodeAt(0), asked, asked.length]));
+    }
+    return gives;
+  }, SLIPS);
+  assert.deepEqual(gives, SLIPS.map((row) => row[6]));
   assert.deepEqual(errors, []);
 });
 
@@ -820,9 +868,9 @@ function outOfView() {
 // phone's width, and each report decides at its 18th line.
 const report = query(`${"z".repeat(16)}q`.repeat(4), "qbcdefghijklmnopq");
 const STAGES = [[1100, 900, "good-suffix/4", "click"], [1920, 1080, "prefix-overlap-memo/6", "click"],
-  [1366, 768, "last-occurrence/1?mode=predict", "ArrowRight", "5"], [360, 640, "prefix-overlap-memo/6", "tap", "good-suffix"],
+  [1366, 768, "last-occurrence/1?mode=predict", "ArrowRight", "7"], [360, 640, "prefix-overlap-memo/6", "tap", "good-suffix"],
   [390, 844, `good-suffix/7?${report}`, "tap"],
-  [360, 640, `prefix-overlap-memo/1?mode=predict&${query("abaxabax", "abab")}`, "ArrowRight", "No 2"]];
+  [360, 640, `prefix-overlap-memo/1?mode=predict&${query("abaxabax", "abab")}`, "ArrowRight", "Yes 1"]];
 test("the stage: everything one step needs wholly in view, Next kept in place", async () => {
   for (const [width, height, address, how, then = ""] of STAGES) {
     const phone = width < 500;
@@ -839,7 +887,7 @@ test("the stage: everything one step needs wholly in view, Next kept in place", 
     }
     for (const answer of then.split(" ").filter(Boolean)) {
       if (PROGRAMS.includes(answer)) await page.tap(`#programs a[href="#${answer}"]`).then(() => shown(page, answer, 1));
-      else if (answer === "No") await page.click("#table-no");
+      else if (answer === "No" || answer === "Yes") await page.click(`#table-${answer.toLowerCase()}`);
       else await page.fill("#guess", answer).then(() => page.press("#guess", "Enter"));
     }
     assert.deepEqual((await stage())[0], [], `${width}x${height} ${address}, then ${then}`);

@@ -5,6 +5,7 @@
 
 import { $, columnHead, keepInView } from "./dom.js";
 import { PROGRAMS } from "./programs.js";
+import { entrySlipsOf, slipElements } from "./slips.js";
 import { addView } from "./stepper.js";
 import { addressOf, building, gradeEntryAt, setEntries, state } from "./state.js";
 
@@ -64,6 +65,7 @@ function gradeEntry(input) {
   const given = input.value.trim();
   const range = `a whole number from ${entry.low} to ${entry.high}`;
   let feedback;
+  let slips = [];
   let right = false;
   if (!/^-?\d+$/.test(given) || Number(given) < entry.low || Number(given) > entry.high) {
     feedback = `${entry.name}: ${given === "" ? "it is empty" : `"${given}" is not ${range}`}; `
@@ -72,12 +74,16 @@ function gradeEntry(input) {
     right = Number(given) === entry.value;
     feedback = right ? `Right: ${entry.name} is ${entry.value}.`
       : `Not right: ${entry.name} is ${entry.value}, not ${given}. ${entry.why}`;
+    if (!right) {
+      slips = slipElements(state.run, "entry", entrySlipsOf(state.run, state.blocks, entry.key, Number(given)),
+        "You gave", { key: entry.key, j: Number(entry.key) });
+    }
   }
   gradeEntryAt(entry.key, { given, right });
   input.classList.toggle("right", right);
   input.classList.toggle("wrong", !right);
   input.setAttribute("aria-invalid", String(!right));
-  $("build-feedback").textContent = feedback;
+  $("build-feedback").replaceChildren(feedback, ...slips.flatMap((slip) => [" ", slip]));
   showBuildScore();
 }
 

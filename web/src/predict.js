@@ -7,6 +7,7 @@
 import { $ } from "./dom.js";
 import { LEAD } from "./blocks.js";
 import { explain } from "./programs.js";
+import { shiftSlipsOf, slipElements, slipName, tableSlipsOf } from "./slips.js";
 import { asksShift, asksTable, pendingShift, pendingTable, revealed, tableQuestion } from "./exercise.js";
 import { addView, ruler, show } from "./stepper.js";
 import { addressOf, answerShiftAt, answerTableAt, predicting, restartExercise, state } from "./state.js";
@@ -34,7 +35,8 @@ function answerShift(value) {
   }
   const guess = Number(value);
   const next = state.blocks[k];
-  answerShiftAt(k, { guess, right: next ? guess === next.s : guess + pattern.length > text.length });
+  const right = next ? guess === next.s : guess + pattern.length > text.length;
+  answerShiftAt(k, { guess, right, slips: right ? [] : shiftSlipsOf(state.run, state.blocks[k - 1], guess) });
   show(k);
   $("next").focus();
 }
@@ -44,42 +46,54 @@ function answerTable(yes) {
   const k = state.k;
   if (!pendingTable(k)) return;
   const { j, tableBefore } = state.blocks[k - 1];
-  answerTableAt(k, { yes, right: yes === tableBefore[j] >= 0 });
+  const right = yes === tableBefore[j] >= 0;
+  answerTableAt(k, { yes, right, slips: right ? [] : tableSlipsOf(state.run, state.blocks, k) });
   show(k);
   $("guess").focus();
 }
 
-// What step k's answers earned, with the program's own reasons.
+// A wrong shift, drawn dotted under the caret, which a phone leaves unsaid.
+function notRight(guess, s) {
+  const drawn = document.createElement("span");
+  drawn.className = "wide-only";
+  drawn.textContent = " (drawn dotted under the caret)";
+  const said = document.createElement("span");
+  said.append(`Not right: you said s = ${guess}`, drawn, `; the pattern starts next at s = ${s}.`);
+  return said;
+}
+
+// What step k's answers earned, with the program's own reasons: the
+// verdicts, each followed by the slips a wrong answer matched, then the
+// explanation.
 function feedbackOf(k) {
   const block = state.blocks[k - 1];
+  const { run } = state;
   const parts = [];
   const table = state.predict.tables.get(k);
   const shift = state.predict.shifts.get(k);
   if (table) {
     // Once the shift is answered too, the explanation says what each call did.
     const held = block.tableBefore[block.j];
-    parts.push(shift ? `The table question: ${table.right ? "right" : "not right"}, entry ${block.j} held ${held}.`
-      : `${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the comparison was `
-        + `made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`);
+    // Its slips were named with its own feedback; the shift's take the room after.
+    parts.push(...(shift ? [`The table question: ${table.right ? "right" : "not right"}, entry ${block.j} held ${held}.`]
+      : [`${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the comparison was `
+        + `made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`,
+      ...slipElements(run, "table", table.slips, "", { j: block.j })]));
   }
   if (shift) {
     const next = state.blocks[k];
     const verdict = shift.right ? "Right" : "Not right";
-    if (!next) {
-      parts.unshift(`${verdict}: you said s = ${shift.guess}. No block follows: the pattern no longer `
-        + "fits in the text, and the search ends.");
-    } else {
-      parts.unshift(shift.right ? `Right: s = ${next.s}.`
-        : `Not right: you said s = ${shift.guess} (drawn dotted under the caret); the pattern `
-          + `starts next at s = ${next.s}.`);
-    }
-    const why = explain(state.run, state.blocks, k);
+    parts.unshift(!next ? `${verdict}: you said s = ${shift.guess}. No block follows: the pattern no longer `
+      + "fits in the text, and the search ends."
+      : shift.right ? `Right: s = ${next.s}.` : notRight(shift.guess, next.s),
+    ...slipElements(run, "shift", shift.slips, "You moved by", { j: block.j, c: block.textChar }));
+    const why = explain(run, state.blocks, k);
     parts.push(why ? why.text : `"${block.after[0]}": after an occurrence the next search starts `
       + "one shift further on.");
   } else if (table) {
     parts.push("Now: where does the pattern start next?");
   }
-  return parts.join(" ");
+  return parts.flatMap((part, i) => (i ? [" ", part] : [part]));
 }
 
 // The question panel, the ruler's columns to pick a shift at, and the score,
@@ -94,7 +108,7 @@ function showQuestion({ k, picking }) {
   showScore();
   pickOnRuler(picking);
   if (!asking) {
-    $("feedback").textContent = "";
+    $("feedback").replaceChildren();
     return;
   }
   $("table-question").hidden = !pendingTable(k);
@@ -104,7 +118,7 @@ function showQuestion({ k, picking }) {
   $("shift-question").hidden = !picking;
   for (const control of [$("guess"), $("check")]) control.disabled = !picking;
   $("guess").value = "";
-  $("feedback").textContent = revealed(k) || state.predict.tables.has(k) ? feedbackOf(k) : "";
+  $("feedback").replaceChildren(...(revealed(k) || state.predict.tables.has(k) ? feedbackOf(k) : []));
 }
 
 // Lets the learner pick a shift at a column of the ruler, with one tab stop
@@ -155,6 +169,26 @@ function showScore() {
     return item;
   }));
   $("wrong-heading").hidden = wrong.length === 0;
+  // The slips met, by how often, each linking to the first step it was met at.
+  const met = new Map(); // "kind id" -> { kind, id, count, k }
+  for (const k of wrong) {
+    for (const [kind, answer] of [["table", predict.tables.get(k)], ["shift", predict.shifts.get(k)]]) {
+      for (const { id } of answer?.slips ?? []) {
+        const seen = met.get(`${kind} ${id}`) ?? { kind, id, count: 0, k };
+        met.set(`${kind} ${id}`, { ...seen, count: seen.count + 1 });
+      }
+    }
+  }
+  $("slips").replaceChildren(...[...met.values()].map(({ kind, id, count, k }) => {
+    const link = document.createElement("a");
+    link.href = addressOf(name, k, input);
+    link.textContent = `${slipName(name, kind, id)}: ${count === 1 ? "once" : `${count} times`}, first at comparison ${k}`;
+    const item = document.createElement("li");
+    item.dataset.slip = id;
+    item.append(link);
+    return item;
+  }));
+  $("slips-heading").hidden = met.size === 0;
 }
 
 // A shift picked at a column of the ruler or the map's index row: by click

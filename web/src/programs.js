@@ -16,6 +16,14 @@ export const LIMIT = 80; // characters of text, and of pattern, that a learner m
 const findLastPos = (run, c) => run.program.module.ccall("findLastPos", "number", ["string", "number"],
   [run.pattern, c.charCodeAt(0)]);
 const maxOverlap = (run, prefix) => run.program.module.ccall("MaxOverlap", "number", ["string"], [prefix]);
+// What a slip gives (web/slips.cpp): the move after a mismatch at j on the
+// text character c, or the table's entry for c or for the index or length L;
+// the memo's, after the run's MaxOverlap calls for the lengths `asked`.
+export const shiftSlip = (run, id, j, c) => run.program.module.ccall("shiftSlip", "number",
+  ["string", "string", "number", "number"], [id, run.pattern, j, c.charCodeAt(0)]);
+export const entrySlip = (run, id, L, c, asked = []) => run.program.module.ccall("entrySlip", "number",
+  ["string", "string", "number", "number", "array", "number"], [id, run.pattern, L, c.charCodeAt(0),
+    Uint8Array.from(asked), asked.length]);
 // goodSuffixShift's shift at j, with the report it printed.
 function goodSuffixShift(run, j) {
   let shift;
@@ -25,12 +33,46 @@ function goodSuffixShift(run, j) {
   return { shift, report: output.split("\n").slice(0, -1) };
 }
 
+// A figure subtracted, in parentheses when it is negative: "4 - (-1)".
+const signed = (value) => (value < 0 ? `(${value})` : String(value));
+
 // The statements that every right-to-left and every prefix-overlap program
 // runs at a step: the block printed, its pair compared, then the move.
 const RTL_LINES = { print: "printAlignment(text, pattern, s, j);", compare: "if (pattern[j] == text[s + j]) {",
   found: "return s;", back: "j--;" };
 const KMP_LINES = { print: RTL_LINES.print, compare: RTL_LINES.compare, found: "return s;", forward: "j++;",
   test: "if (length == MaxOverlap(prefix))", byOne: "shift = 1;", byBorder: "shift = length - MaxOverlap(prefix);" };
+
+// The slips of the prefix-overlap rule, after a mismatch at j >= 1: each
+// moves by v where the rule moves by j less the longest border of the first j
+// characters.
+const OVERLAP_SHIFT_SLIPS = {
+  asks: (run, block) => block.j >= 1,
+  list: [
+    { id: "by-the-border", name: "Moved by the border",
+      says: ({ v }) => `You moved by the border itself, ${v}.` },
+    { id: "past-the-prefix", name: "Moved past the whole prefix",
+      says: ({ run, j }) => `You moved by j = ${j}, as if "${run.pattern.slice(0, j)}" had no border.` },
+    { id: "shortest-border", name: "The shortest border",
+      says: ({ run, j, v }) => `You took the shortest border, "${run.pattern.slice(0, j - v)}", not the longest.` },
+    { id: "wrong-prefix", name: "One character too many",
+      says: ({ run, j }) => `You took the border of "${run.pattern.slice(0, j + 1)}", mismatched character included.` },
+  ],
+};
+
+// The slips of the good-suffix rule at j < m - 1, as a move or as the table's
+// entry at j alike.
+const GOOD_SUFFIX_SLIPS = [
+  { id: "no-prefix-phase", name: "Forgot phase 2",
+    says: ({ run, j, said }) => `${said}, m: phase 2 looks for a prefix matching the end of `
+      + `"${run.pattern.slice(j + 1)}".` },
+  { id: "strong-rule", name: "The strong rule",
+    says: ({ run, j, said }) => `${said}, skipping a copy with "${run.pattern[j]}" in front, as the strong rule `
+      + "does; this program does not." },
+  { id: "leftmost-copy", name: "The leftmost copy",
+    says: ({ run, j, said }) => `${said}, to the leftmost copy of "${run.pattern.slice(j + 1)}"; phase 1 takes the `
+      + "rightmost." },
+];
 
 // Each program: `rule(run, block, move, blocks, k)`, the explanation of the
 // mismatch at step k, whose next block moves the pattern by `move` (null when
@@ -43,7 +85,12 @@ const KMP_LINES = { print: RTL_LINES.print, compare: RTL_LINES.compare, found: "
 // program's value, the range an entry may take, a name for a screen reader
 // and one sentence of why) and the key each mismatch consults. `code`: the
 // files, the statements by what they do, and the names of those that made
-// the move at step k.
+// the move at step k. `slips`: the rule with one plausible mistake each
+// (web/slips.cpp), by which a wrong answer is named: `shift`, at the steps it
+// `asks` for them, `entry`, for the table built, and the memo's `table`, for
+// its table question; each with its id, a name and `says(figures)`, one
+// sentence with the step's figures: `v`, what the slip gives; `said`, the
+// learner's answer in words; `j`, `c` and `key`.
 export const PROGRAMS = {
   "naive-rtl": {
     rule: (run, block, move) => ({
@@ -91,6 +138,26 @@ export const PROGRAMS = {
     code: { files: ["rtl/last-occurrence.cpp"],
       lines: { ...RTL_LINES, lastPos: "int d = j - findLastPos(pattern, text[s + j]);", byOne: "s += 1;", byD: "s += d;" },
       moved: (run, blocks, k) => ["lastPos", explain(run, blocks, k).d > 0 ? "byD" : "byOne"] },
+    slips: {
+      shift: { asks: () => true, list: [
+        { id: "no-guard", name: "No guard",
+          says: ({ v }) => `You moved by d = ${v}; at 0 or less the rule moves by one.` },
+        { id: "left-of-j", name: "Looked only left of j",
+          says: ({ run, c }) => `You looked for "${c}" only left of j; its last one is at ${findLastPos(run, c)}, `
+            + "right of j." },
+        { id: "from-the-end", name: "Counted from the end",
+          says: ({ run, c, v }) => {
+            const i = signed(findLastPos(run, c));
+            return `You counted from the end, not from j: m - 1 - i = ${run.pattern.length - 1} - ${i} = ${v}.`;
+          } },
+      ] },
+      entry: [
+        { id: "first-occurrence", name: "The first, not the last",
+          says: ({ key, v }) => `You gave the first "${key}" of the pattern, at ${v}; findLastPos gives the last.` },
+        { id: "distance-from-end", name: "Distance from the end",
+          says: ({ key, v }) => `You gave the last "${key}"'s distance from the pattern's end, ${v}, not its index.` },
+      ],
+    },
   },
 
   "good-suffix": {
@@ -157,6 +224,12 @@ export const PROGRAMS = {
         const decided = block.after[explain(run, blocks, k).decisive];
         return ["call", !decided ? "whole" : decided.startsWith("1: ") ? "copy" : "prefix"];
       } },
+    slips: {
+      shift: { asks: (run, block) => block.j < run.pattern.length - 1, list: [...GOOD_SUFFIX_SLIPS,
+        { id: "bad-character", name: "The bad-character rule",
+          says: ({ c, said }) => `${said}, by the last "${c}": the bad-character rule, which this program lacks.` }] },
+      entry: GOOD_SUFFIX_SLIPS,
+    },
   },
 
   "prefix-overlap": {
@@ -176,6 +249,17 @@ export const PROGRAMS = {
     },
     code: { files: ["overlap/prefix-overlap.cpp", "overlap/kmp.cpp"], lines: KMP_LINES,
       moved: (run, blocks, k) => ["test", blocks[k - 1].j === 0 ? "byOne" : "byBorder"] },
+    slips: {
+      shift: OVERLAP_SHIFT_SLIPS,
+      entry: [
+        { id: "shortest-border", name: "The shortest border",
+          says: ({ run, key, v }) => `You gave the shortest border of "${run.pattern.slice(0, key)}", ${v}; `
+            + "MaxOverlap gives the longest." },
+        { id: "prefix-elsewhere", name: "A prefix found elsewhere",
+          says: ({ run, key, v }) => `"${run.pattern.slice(0, v)}" occurs again in "${run.pattern.slice(0, key)}", `
+            + "but not at its end: it is no border." },
+      ],
+    },
   },
 
   // Its MaxOverlap is not asked: it reads and writes a table that a later run
@@ -237,6 +321,27 @@ export const PROGRAMS = {
         return ["test", j === 0 ? "byOne" : "byBorder", ...(after >= 0 ? ["known"] : []),
           ...(before < 0 && after >= 0 ? ["store"] : [])];
       } },
+    // Its table slips hold the table as the run's calls would leave it under
+    // the slip; `table`, for a wrong "yes" to the table question.
+    slips: {
+      shift: OVERLAP_SHIFT_SLIPS,
+      table: [
+        { id: "zero-remembered", name: "Zero remembered",
+          says: ({ run, j }) => `"${run.pattern.slice(0, j)}" was scanned before, but its border 0 was not stored: `
+            + `entry ${j} still holds -1.` },
+        { id: "filled-in-advance", name: "Filled in advance",
+          says: ({ run, j }) => `The table is not filled in advance: entry ${j} is written when the run first asks `
+            + `for "${run.pattern.slice(0, j)}", not yet.` },
+      ],
+      entry: [
+        { id: "zero-stored", name: "Zero stored",
+          says: ({ run, key }) => `"${run.pattern.slice(0, key)}" has no border, and 0 is not stored: entry ${key} `
+            + "keeps -1." },
+        { id: "unasked-filled", name: "Filled though never asked",
+          says: ({ run, key, v }) => `The run never asked for "${run.pattern.slice(0, key)}", so entry ${key} `
+            + `keeps -1, though its border is ${v}.` },
+      ],
+    },
   },
 };
 
