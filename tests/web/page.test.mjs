@@ -726,7 +726,7 @@ test("predicting: every question answered, by field, ruler and map, graded by th
 // length L, the memo's after MaxOverlap's calls for the lengths asked.
 const SLIPS = [
   ["last-occurrence", "shift", "no-guard", "babacba", 0, "a", -6], // 1
-  ["last-occurrence", "shift", "left-of-j", "babacba", 2, "b", 2], // 1
+  ["last-occurrence", "shift", "left-of-j", "abcba", 3, "a", 3], // 1
   ["last-occurrence", "shift", "from-the-end", "babacba", 4, "d", 7], // 5
   ["last-occurrence", "entry", "first-occurrence", "babacba", 0, "a", 1], // 6
   ["last-occurrence", "entry", "distance-from-end", "babacba", 0, "c", 2], // 4
