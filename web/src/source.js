@@ -50,9 +50,13 @@ function drawSource(name) {
   }));
 }
 
-// Lights the lines that ran for the step and scrolls them into view in each
-// file's box, not the page: all of them where they fit, else those that made
-// the move, which follow the block's print and comparison.
+// Lights the lines that ran for the step and brings them into view in each
+// file's box, not the page. A file with lines lit takes more of the box than
+// one without; where a file's lit lines stand further apart than its box is
+// tall (its part on the screen), the longest runs of unlit lines between two
+// lit ones are folded, each into one line that shows them again when pressed,
+// until they fit; else those that made the move, which follow the block's
+// print and comparison, are brought into view.
 let shown = null; // the step shown
 function showSource(step) {
   shown = step;
@@ -63,6 +67,7 @@ function showSource(step) {
     line.classList.remove("acting");
     line.removeAttribute("aria-current");
   }
+  for (const fold of $("source").querySelectorAll(".fold")) unfold(fold);
   const names = ranAt(step);
   const [printed, moving] = [names.slice(0, 2), names.slice(2)]
     .map((some) => some.flatMap((name) => linesOf(lines[name])));
@@ -70,18 +75,63 @@ function showSource(step) {
     line.classList.add("acting");
     line.setAttribute("aria-current", "true");
   }
+  for (const file of $("source").querySelectorAll("section")) {
+    file.classList.toggle("quiet", file.querySelector(".acting") === null);
+  }
   for (const box of $("source").querySelectorAll("pre")) {
     const lit = [...box.querySelectorAll(".acting")];
-    const moved = lit.filter((line) => moving.includes(line));
-    const { top, bottom } = box.getBoundingClientRect();
+    if (lit.length === 0 || box.clientHeight === 0) continue;
+    const { top: boxTop, bottom: boxBottom } = box.getBoundingClientRect();
+    const [top, bottom] = [Math.max(boxTop, 0), Math.min(boxBottom, innerHeight)];
     const span = (of) => [Math.min(...of.map((line) => line.getBoundingClientRect().top)),
       Math.max(...of.map((line) => line.getBoundingClientRect().bottom))];
-    if (lit.length === 0 || box.clientHeight === 0) continue;
+    const tall = (of) => span(of)[1] - span(of)[0];
+    const runs = lit.slice(1).map((line) => runBefore(line, lit)).filter((run) => run.length >= 3)
+      .sort((a, b) => tall(b) - tall(a));
+    for (const run of runs) {
+      if (tall(lit) <= bottom - top) break;
+      fold(run);
+    }
+    const moved = lit.filter((line) => moving.includes(line));
     let [first, last] = span(lit);
-    if (last - first > box.clientHeight && moved.length > 0) [first, last] = span(moved);
+    if (last - first > bottom - top && moved.length > 0) [first, last] = span(moved);
     if (first < top || last > bottom) box.scrollTop += (first + last) / 2 - (top + bottom) / 2;
   }
 }
+
+// The unlit lines between a lit line and the lit line before it.
+function runBefore(line, lit) {
+  const run = [];
+  for (let other = line.previousElementSibling; !lit.includes(other); other = other.previousElementSibling) {
+    run.unshift(other);
+  }
+  return run;
+}
+
+// Folds a run of lines into one marked line, a button that shows them again;
+// the lines keep their place and their numbers.
+function fold(run) {
+  const button = Object.assign(document.createElement("button"), { type: "button", className: "fold" });
+  button.setAttribute("aria-expanded", "false");
+  const lines = Object.assign(document.createElement("span"), { className: "visually-hidden",
+    textContent: ` folded, lines ${run[0].dataset.line} to ${run.at(-1).dataset.line}` });
+  button.append(`⋯ ${run.length} lines`, lines);
+  run[0].before(button);
+  for (const line of run) line.hidden = true;
+}
+
+function unfold(button) {
+  for (let line = button.nextElementSibling; line?.hidden; line = line.nextElementSibling) line.hidden = false;
+  button.remove();
+}
+
+$("source").addEventListener("click", (event) => {
+  const button = event.target.closest(".fold");
+  if (!button) return;
+  const box = button.closest("pre");
+  unfold(button);
+  box.focus();
+});
 
 // The disclosure it sits in (code-box.js) lays its lines out when opened.
 $("source-box").addEventListener("toggle", () => shown && state.run === shown.run && showSource(shown));
