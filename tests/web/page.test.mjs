@@ -848,7 +848,7 @@ function outOfView() {
   const caret = new Range();
   [caret.setStart(line, line.data.indexOf("^")), caret.setEnd(line, line.data.indexOf("^") + 1)];
   return [...document.querySelectorAll("#previous, #next, #status, #why, #block mark, #block .evidence, #after "
-    + ".decisive, #memo-table .asked, #guess, #check, #table-yes, #table-no, #feedback"), caret].filter((part) => {
+    + ".decisive, #memo-table .asked, #guess, #check, #table-yes, #table-no, #feedback, #source-box[open] .acting"), caret].filter((part) => {
     const element = part === caret ? block : part;
     const r = part.getBoundingClientRect();
     const boxes = [{ left: 0, top: 0, right: innerWidth, bottom: innerHeight }];
@@ -863,11 +863,11 @@ function outOfView() {
   }).map((part) => (part === caret ? "caret" : part.id || part.className));
 }
 
-// Opened at a step, over three presses of Next, after a program is tapped or
-// the questions answered. On the 68-character text the pair stands past a
+// Opened at a step, or with no address, a first visit, over three presses of
+// Next, after a program is tapped or the questions answered. On the 68-character text the pair stands past a
 // phone's width, and each report decides at its 18th line.
 const report = query(`${"z".repeat(16)}q`.repeat(4), "qbcdefghijklmnopq");
-const STAGES = [[1100, 900, "good-suffix/4", "click"], [1920, 1080, "prefix-overlap-memo/6", "click"],
+const STAGES = [[360, 640, "", "tap"], [1366, 768, "", "click"], [1100, 900, "good-suffix/4", "click"], [1920, 1080, "prefix-overlap-memo/6", "click"],
   [1366, 768, "last-occurrence/1?mode=predict", "ArrowRight", "7"], [360, 640, "prefix-overlap-memo/6", "tap", "good-suffix"],
   [390, 844, `good-suffix/7?${report}`, "tap"],
   [360, 640, `prefix-overlap-memo/1?mode=predict&${query("abaxabax", "abab")}`, "ArrowRight", "Yes 1"]];
@@ -877,7 +877,7 @@ test("the stage: everything one step needs wholly in view, Next kept in place", 
     const page = await (await browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone })).newPage();
     await page.goto(`${pageUrl}#${address}`);
     await page.waitForFunction((k) => demos.state.k === k && document.querySelector("#map-box:not([aria-busy]) [data-step]"),
-      address.includes("predict") ? 1 : Number(address.split(/[/?]/)[1]));
+      Number(address.split(/[/?]/)[1] ?? 1));
     const next = await page.locator("#next").boundingBox();
     const stage = async () => [await page.evaluate(outOfView), await page.locator("#next").boundingBox()];
     assert.deepEqual(await stage(), [[], next], `${width}x${height} ${address}`);
@@ -918,7 +918,10 @@ test("building the tables: each entry graded by the program", async () => {
       entries.map(([key]) => key));
     assert.deepEqual(await page.$$eval(".consulted", (marked) => marked.map((input) => input.dataset.key)), [consulted]);
     assert.equal(await score(), `0 of ${entries.length} entries right`);
+    const held = String(entries.find(([key]) => key === consulted)[1]); // withheld until it is built right
+    assert.ok(!(await page.textContent("#why")).includes(held), await page.textContent("#why"));
     for (const [key, value] of entries) await give(key, value);
+    assert.ok((await page.textContent("#why")).includes(held), await page.textContent("#why"));
     assert.ok((await feedback()).startsWith("Right"), await feedback());
     assert.equal(await score(), `${entries.length} of ${entries.length} entries right`);
     await give(wrongKey, wrong);
@@ -971,5 +974,16 @@ test("the program's own code, with the lines that ran lit", async () => {
     assert.deepEqual(view.lit, ["printAlignment(text, pattern, s, j);", "if (pattern[j] == text[s + j]) {", ...lit].sort(),
       `${name}, comparison ${k}`);
   }
+  // At the memo's comparison 6 on a short screen kmp.cpp's lines 16 to 25, between the comparison
+  // and the test, are folded into one line, the lines kept hidden in place; Enter shows them.
+  await page.setViewportSize({ width: 1280, height: 600 });
+  await page.goto(`${pageUrl}#prefix-overlap-memo/6`);
+  await shown(page, "prefix-overlap-memo", 6);
+  const folded = () => page.$$eval("#source [data-line][hidden]", (lines) => lines.map((line) => line.dataset.line).join());
+  assert.deepEqual([await page.textContent("#source .fold"), await folded()], ["⋯ 10 lines folded, lines 16 to 25",
+    "16,17,18,19,20,21,22,23,24,25"]);
+  await page.focus("#source .fold");
+  await page.keyboard.press("Enter");
+  assert.deepEqual([await page.locator("#source .fold").count(), await folded()], [0, ""]);
   assert.deepEqual(errors, []);
 });

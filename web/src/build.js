@@ -6,7 +6,7 @@
 import { $, columnHead, keepInView } from "./dom.js";
 import { PROGRAMS } from "./programs.js";
 import { entrySlipsOf, slipElements } from "./slips.js";
-import { addView } from "./stepper.js";
+import { addView, show } from "./stepper.js";
 import { addressOf, building, gradeEntryAt, setEntries, state } from "./state.js";
 
 // The table as step k stands: made once for a run, with the entry consulted
@@ -29,7 +29,12 @@ function showBuild({ run, block }) {
     if (input.dataset.key === key) input.setAttribute("aria-current", "true");
     else input.removeAttribute("aria-current");
   }
-  keepInView($("build-scroll"), $("build-entries").querySelector(".consulted"));
+  const consulted = $("build-entries").querySelector(".consulted");
+  keepInView($("build-scroll"), consulted);
+  // Not under the row heads, which stay at the box's left edge.
+  const under = consulted && $("build-entries").cells[0].getBoundingClientRect().right
+    - consulted.getBoundingClientRect().left;
+  if (under > 0) $("build-scroll").scrollLeft -= under + 8;
 }
 
 function makeBuildTable(table) {
@@ -85,6 +90,7 @@ function gradeEntry(input) {
   input.setAttribute("aria-invalid", String(!right));
   $("build-feedback").replaceChildren(feedback, ...slips.flatMap((slip) => [" ", slip]));
   showBuildScore();
+  show(state.k); // an entry graded right lets the explanation give its value
 }
 
 addView({ show: showBuild });

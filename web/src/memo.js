@@ -6,6 +6,7 @@
 import { $, cell, columnHead, keepInView } from "./dom.js";
 import { tableAfter } from "./why.js";
 import { addView } from "./stepper.js";
+import { building } from "./state.js";
 
 // Entry L of the overlap table for L = 0 .. m - 1, under a header row of the
 // prefixes' lengths, as it stood `when` ("after comparison 6"); the entry
@@ -28,8 +29,9 @@ function fillMemoTable(table, when, asked) {
 
 addView({
   show({ k, run, blocks, block, open, why }) {
-    $("memo-box").hidden = run.table === null;
-    if (run.table === null) return;
+    // While building the table, the learner's own table stands in its place.
+    $("memo-box").hidden = run.table === null || building();
+    if ($("memo-box").hidden) return;
     if (block === null) {
       fillMemoTable(run.table, "after the run", null);
       return;

@@ -83,7 +83,9 @@ const GOOD_SUFFIX_SLIPS = [
 // last-occurrence, the candidate shift j - i. `table`, null for naive-rtl:
 // what it holds, its rows' heads, its entries (each with its key, the
 // program's value, the range an entry may take, a name for a screen reader
-// and one sentence of why) and the key each mismatch consults. `code`: the
+// and one sentence of why), the key each mismatch consults and `withheld`,
+// the explanation of such a mismatch without that entry's value, while the
+// learner builds it. `code`: the
 // files, the statements by what they do, and the names of those that made
 // the move at step k. `slips`: the rule with one plausible mistake each
 // (web/slips.cpp), by which a wrong answer is named: `shift`, at the steps it
@@ -134,6 +136,8 @@ export const PROGRAMS = {
             : `The last "${c}" of the pattern is at index ${value}.` };
       }),
       consulted: (run, block) => block.textChar,
+      withheld: (run, { textChar }) => `findLastPos gives the entry you are building for "${textChar}", i, and the `
+        + "pattern moves by d = j - i, or by one when d is 0 or less.",
     },
     code: { files: ["rtl/last-occurrence.cpp"],
       lines: { ...RTL_LINES, lastPos: "int d = j - findLastPos(pattern, text[s + j]);", byOne: "s += 1;", byD: "s += d;" },
@@ -212,6 +216,8 @@ export const PROGRAMS = {
             : "No line of the report finds another copy or a prefix, so the shift is the pattern's length." };
       }),
       consulted: (run, block) => (block.j < run.pattern.length - 1 ? String(block.j) : null),
+      withheld: (run, { j }) => `The good suffix "${run.pattern.slice(j + 1)}" matched: the pattern moves by what `
+        + `goodSuffixShift gives, the entry you are building for j = ${j}.`,
     },
     // A report's deciding line says which return gave the shift: a copy found
     // in phase 1, a prefix in phase 2, or neither.
@@ -246,6 +252,8 @@ export const PROGRAMS = {
             : `The longest border of "${prefix}" is "${prefix.slice(0, value)}".` };
       }),
       consulted: (run, block) => (block.j > 0 ? String(block.j) : null),
+      withheld: (run, { j }) => `The pattern moves by j less the longest border of "${run.pattern.slice(0, j)}", `
+        + `which MaxOverlap gives: the entry you are building for L = ${j}.`,
     },
     code: { files: ["overlap/prefix-overlap.cpp", "overlap/kmp.cpp"], lines: KMP_LINES,
       moved: (run, blocks, k) => ["test", blocks[k - 1].j === 0 ? "byOne" : "byBorder"] },
@@ -309,6 +317,8 @@ export const PROGRAMS = {
               : `The run never asked for entry ${L}, so nothing was stored.` };
       }),
       consulted: (run, block) => String(block.j),
+      withheld: (run, { j }) => `MaxOverlap is asked for "${run.pattern.slice(0, j)}"; what entry ${j} holds after it `
+        + "is the entry you are building.",
     },
     // Entry j as the step began and after it: a border known before answers
     // both calls from the table; one stored by the first call's scan answers

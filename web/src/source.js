@@ -83,6 +83,9 @@ function showSource(step) {
     if (lit.length === 0 || box.clientHeight === 0) continue;
     const { top: boxTop, bottom: boxBottom } = box.getBoundingClientRect();
     const [top, bottom] = [Math.max(boxTop, 0), Math.min(boxBottom, innerHeight)];
+    // A box that runs past the screen's bottom, as on a first visit, can
+    // scroll its last lines up into the part on the screen.
+    box.style.paddingBottom = boxBottom > innerHeight ? `${boxBottom - innerHeight}px` : "";
     const span = (of) => [Math.min(...of.map((line) => line.getBoundingClientRect().top)),
       Math.max(...of.map((line) => line.getBoundingClientRect().bottom))];
     const tall = (of) => span(of)[1] - span(of)[0];

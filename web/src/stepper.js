@@ -6,9 +6,9 @@
 
 import { $, keepInView } from "./dom.js";
 import { LEAD, occurrences } from "./blocks.js";
-import { explain } from "./programs.js";
+import { PROGRAMS, explain } from "./programs.js";
 import { pendingShift, pendingTable, predictStatus, reach, revealed } from "./exercise.js";
-import { addressKept, keepAddress, predicting, setTimer, showStep, state } from "./state.js";
+import { addressKept, building, keepAddress, predicting, setTimer, showStep, state } from "./state.js";
 
 // The step views, in the order they registered. Each has `show(step)` and may
 // have `open(current)`, called once a new run's first comparison is painted,
@@ -38,8 +38,18 @@ function stepOf(k) {
   const { run, blocks } = state;
   const block = blocks[k - 1] ?? null;
   const open = block !== null && revealed(k);
-  return { k, run, blocks, block, open, why: open ? explain(run, blocks, k) : null,
+  return { k, run, blocks, block, open, why: open ? withheld(explain(run, blocks, k), block) : null,
     picking: pendingShift(k) && !pendingTable(k) };
+}
+
+// While the learner builds the table, the explanation of a mismatch leaves
+// out the value of the entry it consults, and marks nothing in the block,
+// until that entry is graded right.
+function withheld(why, block) {
+  const { table } = PROGRAMS[state.name];
+  const key = why && building() ? table?.consulted(state.run, block) : null;
+  if (key === null || key === undefined || state.build.graded.get(key)?.right) return why;
+  return { ...why, text: table.withheld(state.run, block), evidence: [] };
 }
 
 // One line of the block: the character in the caret's column marked as a
