@@ -1,7 +1,8 @@
 // The page's first bundle: everything its first comparison needs. The step
 // views it holds register themselves as they are imported: the memo's table,
 // the questions of an exercise and the table to build, in that order; the
-// code's box is placed from the first paint, for the later bundle to fill.
+// code's box is placed from the first paint, for the later bundle to fill;
+// "?" lists the keys.
 //
 // What it exports is the page's one interface, which the bundle names
 // `demos`: the later bundle's views reach the page through it alone, and so
@@ -14,6 +15,7 @@ import "./memo.js";
 import "./predict.js";
 import "./build.js";
 import "./code-box.js";
+import "./keys.js";
 import { start } from "./open.js";
 
 export { state, addressOf } from "./state.js";
