@@ -827,7 +827,8 @@ test("on a phone with touch: every program link on screen, targets to tap, table
       label: Math.max(...[...document.querySelectorAll(".map-shift")].map((row) => size(row).width)),
       small: [...document.querySelectorAll("button:not([hidden] *), #map [data-step]")]
         .filter((target) => target.offsetParent && (size(target).width < 24 || size(target).height < 24)).length,
-      short: [...document.querySelectorAll(".controls button")].filter((button) => size(button).height < 44).length,
+      short: [...document.querySelectorAll(".controls button")].filter((button) => button.offsetParent
+        && size(button).height < 44).length,
       table: document.getElementById("side-by-side").parentElement.scrollWidth
         - document.getElementById("side-by-side").parentElement.clientWidth,
       fields: ["text", "pattern"].map((id) => ["autocapitalize", "autocorrect", "spellcheck"]
