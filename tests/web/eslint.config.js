@@ -7,9 +7,10 @@ import globals from "globals";
 // The later bundle's modules reach the first bundle's state, steps and runs
 // through its interface (shared.js) alone: a module of the first imported
 // here would be a second copy, with a state of its own.
-const LATER = ["later.js", "shared.js", "side.js", "families.js", "growth.js", "map.js", "map-grid.js", "source.js"];
+const LATER = ["later.js", "shared.js", "side.js", "families.js", "growth.js", "map.js", "map-grid.js", "source.js",
+  "instances.js"];
 const FIRST_ONLY = ["state.js", "stepper.js", "exercise.js", "run.js", "open.js", "main.js", "memo.js", "predict.js",
-  "build.js", "code-box.js", "input.js"];
+  "build.js", "code-box.js", "input.js", "keys.js", "practice.js"];
 
 export default [
   {

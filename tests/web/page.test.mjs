@@ -761,6 +761,42 @@ test("each slip is its rule with one mistake, worked out by the program's module
   assert.deepEqual(errors, []);
 });
 
+// Practising: for each case, the exercise made from one seed, worked out by hand from the
+// generator (instances.js; the seed's first instances without the case passed over), and its
+// first comparison whose question is of the case.
+const PRACTICE = [["last-occurrence", "absent", 4, "aaabaacaacaaacaac", "aca", 3],
+  ["last-occurrence", "left", 9, "babcacbaabcabcacbacbcb", "bcacbac", 1], ["last-occurrence", "right", 2, "cccbccccb", "cccbbac", 2],
+  ["good-suffix", "copy", 2, "cccbccccb", "cccbbac", 2], ["good-suffix", "prefix", 2, "acbcbbbbcacbcbbbccb", "bcb", 3],
+  ["good-suffix", "whole", 2, "bbbbabccbba", "bbabaac", 2], ["prefix-overlap", "border", 3, "dcabcacabccccab", "cabcaa", 7],
+  ["prefix-overlap", "no-border", 4, "cdcddbbcddbdbccd", "cddbb", 3], ["prefix-overlap", "nested", 1, "bbabbabbabbabbabbbabbba", "bbabbb", 6],
+  ["prefix-overlap-memo", "from-table", 2, "bbbbabccbba", "bbabaac", 6], ["prefix-overlap-memo", "rescan", 1, "ccacbbaacabccaac", "cca", 8]];
+test("practising a case: a seed's exercise, the same at every opening, and bad addresses said", async () => {
+  const { page, errors } = await open("naive-rtl");
+  for (const [name, practised, seed, text, pattern, k] of [...PRACTICE, PRACTICE[0]]) {
+    await page.goto(`${pageUrl}#${name}/1?mode=practice&case=${practised}&seed=${seed}`);
+    await page.waitForFunction((seed) => demos.state.practice?.seed === seed && demos.state.k === 1, seed);
+    assert.deepEqual([await page.inputValue("#text"), await page.inputValue("#pattern")], [text, pattern], `${practised} ${seed}`);
+    const marked = await page.evaluate(() => { // every question answered right, up to the first marked
+      const [$, { state }] = [(id) => document.getElementById(id), demos];
+      for (let asked; $("practice-mark").hidden; $(asked ? "check" : "next").click()) {
+        const [block, next] = [state.blocks[state.k - 1], state.blocks[state.k]];
+        const open = (id) => !$("question").hidden && !$(id).hidden;
+        if (open("table-question")) $(block.tableBefore[block.j] >= 0 ? "table-yes" : "table-no").click();
+        asked = open("shift-question");
+        $("guess").value = String(next?.s ?? state.run.text.length);
+      }
+      return state.k;
+    });
+    assert.equal(marked, k, `${name} ${practised}`);
+  }
+  for (const [query, said] of [["case=%3Cb%3Eup", `There is no case "<b>up": good-suffix's cases to practise are copy, prefix and whole.`],
+    ["case=copy&seed=4294967296", "The seed \"4294967296\" is not a whole number from 0 to 4294967295."]]) {
+    await page.goto(`${pageUrl}#good-suffix/1?mode=practice&${query}`);
+    await page.waitForFunction((said) => document.getElementById("status").textContent.startsWith(said), said);
+  }
+  assert.deepEqual([await page.locator("#status *").count(), errors], [0, []]);
+});
+
 // How the work grows, for the pattern "ab" (lengths 2, 6, 10, ..., 80),
 // worked out by hand. On a...a against a...ab ("ab") the right-to-left scans
 // fail at once and move by one, the prefix scans compare two characters at

@@ -9,17 +9,20 @@
 // may a test. `state` is read, never written, from outside; `show(k)` and
 // `pause()` open a step; `addView(view)` registers a step view; `runOn` and
 // `runEntry` run a program, each module loaded once for the page; `addressOf`
-// makes an address.
+// makes an address; `makeExercisesWith(maker)` registers the maker of
+// exercises to practise a case.
 
 import "./memo.js";
 import "./predict.js";
 import "./build.js";
 import "./code-box.js";
 import "./keys.js";
+import "./practice.js";
 import { start } from "./open.js";
 
 export { state, addressOf } from "./state.js";
 export { show, pause, addView } from "./stepper.js";
 export { runOn, runEntry } from "./run.js";
+export { makeExercisesWith } from "./open.js";
 
 start();

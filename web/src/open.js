@@ -7,11 +7,12 @@
 
 import { $, nextPaint, nextTask } from "./dom.js";
 import { readBlocks } from "./blocks.js";
-import { NAMES } from "./programs.js";
+import { NAMES, PROGRAMS } from "./programs.js";
 import { isReady, loadProgram, runMain, runOn } from "./run.js";
 import { checkInput } from "./input.js";
 import { openViews, show, stop } from "./stepper.js";
-import { addressOf, beginOpening, endOpening, modeShown, openRun, readAddress, state } from "./state.js";
+import { addressOf, beginOpening, endOpening, modeShown, openRun, practiceAddress, readAddress, state }
+  from "./state.js";
 
 // The program named, its description and its place in the list, shown at
 // once while its run loads.
@@ -44,23 +45,78 @@ function loadLater() {
   return later;
 }
 
+// The maker of exercises to practise a case (instances.js, in the later
+// bundle), registered once that bundle is loaded.
+let makeExercise = null;
+export const makeExercisesWith = (maker) => { makeExercise = maker; };
+
+const MAX_SEED = 2 ** 32 - 1;
+
+// What is wrong with an exercise's case or seed as the address gives them, or
+// "" for nothing; the address's words are quoted, never shown as markup.
+function exerciseProblem(name, { case: practised, seed }) {
+  const cases = PROGRAMS[name].practice.cases.map((one) => one.id);
+  const quoted = (value) => `"${value.length > 30 ? `${value.slice(0, 30)}…` : value}"`;
+  const listed = `${name}'s cases to practise are ${cases.slice(0, -1).join(", ")} and ${cases.at(-1)}.`;
+  if (!cases.includes(practised)) return `There is no case ${quoted(practised)}: ${listed}`;
+  if (seed !== null && !(/^\d{1,10}$/.test(seed) && Number(seed) <= MAX_SEED)) {
+    return `The seed ${quoted(seed)} is not a whole number from 0 to ${MAX_SEED}. ${listed}`;
+  }
+  return "";
+}
+
+// The exercise an address asks for, made from its seed (a seed picked now
+// when it names none, and written into the address): its case, its seed and
+// its text and pattern; or a problem to say, or null once the opening is
+// not the latest.
+async function exerciseOf(name, asked, current, notices) {
+  const practised = asked.case ?? PROGRAMS[name].practice.cases[0].id;
+  const problem = exerciseProblem(name, { ...asked, case: practised });
+  if (problem) return { problem };
+  let seed = asked.seed === null ? crypto.getRandomValues(new Uint32Array(1))[0] : Number(asked.seed);
+  if (asked.case === null || asked.seed === null) {
+    history.replaceState(null, "", practiceAddress(name, 1, { case: practised, seed }));
+  }
+  await loadLater();
+  const made = current() ? await makeExercise(name, practised, seed, current) : null;
+  if (!current()) return null;
+  if (made === null) return { problem: `No exercise of case ${practised} was found from seed ${seed}: choose New exercise.` };
+  if (made.seed !== seed) {
+    notices.push(`Seed ${seed} gives no exercise of case ${practised}: this is seed ${made.seed}, the next one `
+      + "that does; nothing is lost, its link opens it again.");
+    seed = made.seed;
+    history.replaceState(null, "", practiceAddress(name, 1, { case: practised, seed }));
+  }
+  return { practice: { case: practised, seed }, input: { text: made.text, pattern: made.pattern } };
+}
+
 // Input from the address that is not allowed stays in the fields with its
 // message, and the program's own demonstration is shown.
 export async function openAddress() {
   stop();
-  const address = location.hash;
-  const { name: asked, step, input: linked, mode } = readAddress();
+  const { name: asked, step, input: linked, mode, practice: asksPractice } = readAddress();
   const notices = [];
   let name = asked;
   if (!NAMES.includes(name)) {
     name = NAMES[0];
     if (asked !== "") notices.push(`There is no program "${asked}": showing ${name}.`);
   }
-  const input = linked && checkInput(linked) ? linked : null;
+  let input = linked && checkInput(linked) ? linked : null;
   const opening = beginOpening(name);
   const current = () => opening === state.opening;
   nameProgram(name);
   if (!isReady(name)) $("status").textContent = `Loading ${name}…`;
+  // An exercise to practise a case is predicted on its own text and pattern.
+  let practice = null;
+  let problem = "";
+  if (mode === "practice" && !PROGRAMS[name].practice) {
+    notices.push(`${name} moves by one after every mismatch, whatever it met: it has no case to practise.`);
+  } else if (mode === "practice") {
+    const exercise = await exerciseOf(name, asksPractice, current, notices);
+    if (exercise === null) return;
+    ({ practice = null, input = null, problem = "" } = exercise);
+  }
+  const address = location.hash;
   let run;
   try {
     run = await (input ? runOn(name, input.text, input.pattern) : runMain(name));
@@ -79,12 +135,12 @@ export async function openAddress() {
   const blocks = readBlocks(run);
   const count = Math.max(blocks.length, 1);
   // An exercise starts at the first comparison, whatever step is named.
-  let k = step === undefined || mode === "predict" ? 1 : Number(step);
+  let k = step === undefined || mode === "predict" || mode === "practice" ? 1 : Number(step);
   if (!(Number.isInteger(k) && k >= 1 && k <= count)) {
     k = Number.isNaN(k) || k < 1 ? 1 : count;
     notices.push(`${name} has no comparison "${step}": showing comparison ${k} of ${blocks.length}.`);
   }
-  openRun({ name, input, run, blocks, mode });
+  openRun({ name, input, run, blocks, mode, practice });
   for (const id of ["side-by-side", "map-box", "growth"]) $(id).setAttribute("aria-busy", "true");
   $("output").textContent = run.output;
   // Input from the address that is not allowed stays in the fields, to be mended.
@@ -94,6 +150,7 @@ export async function openAddress() {
   if (fields === run) checkInput(run);
   showNotice(notices.join(" "));
   show(k);
+  if (problem) $("status").textContent = problem; // the demonstration is shown under it
   // An opening from an address scrolls the page to the stage, so that the
   // stage, as tall as any of its steps makes it, is wholly in view; a step
   // never scrolls, so that Next stays where the learner pressed it.
@@ -109,18 +166,21 @@ export async function openAddress() {
   }
 }
 
+// One's own input is predicted, not practised: an exercise is made from a seed.
+const inputMode = () => (modeShown() === "practice" ? "predict" : modeShown());
+
 // Starts the page on the address it was opened at, and on every change of it.
 export function start() {
   $("own-input").addEventListener("submit", (event) => {
     event.preventDefault();
     const input = { text: $("text").value, pattern: $("pattern").value };
     if (!checkInput(input)) return; // the run shown stays
-    const address = addressOf(state.name ?? NAMES[0], 1, input, modeShown());
+    const address = addressOf(state.name ?? NAMES[0], 1, input, inputMode());
     if (location.hash === address) openAddress();
     else location.hash = address;
   });
   $("own").addEventListener("click", () => {
-    location.hash = addressOf(state.name ?? NAMES[0], 1, null, modeShown());
+    location.hash = addressOf(state.name ?? NAMES[0], 1, null, inputMode());
   });
   window.addEventListener("hashchange", openAddress);
   openAddress();

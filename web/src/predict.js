@@ -10,7 +10,7 @@ import { explain } from "./programs.js";
 import { shiftSlipsOf, slipElements, slipName, tableSlipsOf } from "./slips.js";
 import { asksShift, asksTable, pendingShift, pendingTable, revealed, tableQuestion } from "./exercise.js";
 import { addView, ruler, show } from "./stepper.js";
-import { addressOf, answerShiftAt, answerTableAt, predicting, restartExercise, state } from "./state.js";
+import { addressOf, answerShiftAt, answerTableAt, practising, predicting, restartExercise, state } from "./state.js";
 
 // The first problem with a typed shift, or "" when it is a shift from 0 to n.
 function shiftProblem(value, n) {
@@ -103,7 +103,7 @@ function showQuestion({ k, picking }) {
   $("question").hidden = !asking;
   $("why").hidden = predicting();
   for (const id of ["side-box", "growth", "output-box"]) $(id).hidden = predicting();
-  $("predict").setAttribute("aria-pressed", String(predicting()));
+  $("predict").setAttribute("aria-pressed", String(predicting() && !practising()));
   $("predict").disabled = state.blocks.length === 0 && !predicting(); // nothing to predict, nothing to leave
   showScore();
   pickOnRuler(picking);
@@ -224,8 +224,11 @@ $("shift-question").addEventListener("submit", (event) => {
 });
 $("table-yes").addEventListener("click", () => answerTable(true));
 $("table-no").addEventListener("click", () => answerTable(false));
+// Predict leaves predicting, or predicts the run shown: while practising, its
+// exercise's text and pattern.
 $("predict").addEventListener("click", () => {
-  location.hash = addressOf(state.name, predicting() ? Math.max(state.k, 1) : 1, state.input, predicting() ? "" : "predict");
+  const leaving = predicting() && !practising();
+  location.hash = addressOf(state.name, leaving ? Math.max(state.k, 1) : 1, state.input, leaving ? "" : "predict");
 });
 $("again").addEventListener("click", () => {
   restartExercise();

@@ -92,7 +92,11 @@ const GOOD_SUFFIX_SLIPS = [
 // `asks` for them, `entry`, for the table built, and the memo's `table`, for
 // its table question; each with its id, a name and `says(figures)`, one
 // sentence with the step's figures: `v`, what the slip gives; `said`, the
-// learner's answer in words; `j`, `c` and `key`.
+// learner's answer in words; `j`, `c` and `key`. `practice`, for every
+// program but naive-rtl: its cases, each with an id and a few words, and
+// `caseOf(run, block, blocks, k)`, the case of the mismatch at step k (null
+// for none), read from the program's helpers and the run as the explanation
+// reads them.
 export const PROGRAMS = {
   "naive-rtl": {
     rule: (run, block, move) => ({
@@ -142,6 +146,14 @@ export const PROGRAMS = {
     code: { files: ["rtl/last-occurrence.cpp"],
       lines: { ...RTL_LINES, lastPos: "int d = j - findLastPos(pattern, text[s + j]);", byOne: "s += 1;", byD: "s += d;" },
       moved: (run, blocks, k) => ["lastPos", explain(run, blocks, k).d > 0 ? "byD" : "byOne"] },
+    practice: { cases: [
+      { id: "absent", name: "the character is not in the pattern" },
+      { id: "left", name: "its last occurrence is left of j" },
+      { id: "right", name: "it is right of j: a move by one" },
+    ], caseOf: (run, { j, textChar }) => {
+      const i = findLastPos(run, textChar);
+      return i < 0 ? "absent" : i < j ? "left" : "right";
+    } },
     slips: {
       shift: { asks: () => true, list: [
         { id: "no-guard", name: "No guard",
@@ -230,6 +242,14 @@ export const PROGRAMS = {
         const decided = block.after[explain(run, blocks, k).decisive];
         return ["call", !decided ? "whole" : decided.startsWith("1: ") ? "copy" : "prefix"];
       } },
+    // The case is the return that gave the shift, as the report's deciding
+    // line says.
+    practice: { cases: [
+      { id: "copy", name: "phase 1 finds another copy" },
+      { id: "prefix", name: "phase 2 finds a prefix" },
+      { id: "whole", name: "neither: a move by m" },
+    ], caseOf: (run, block, blocks, k) => (block.j < run.pattern.length - 1
+      ? PROGRAMS["good-suffix"].code.moved(run, blocks, k)[1] : null) },
     slips: {
       shift: { asks: (run, block) => block.j < run.pattern.length - 1, list: [...GOOD_SUFFIX_SLIPS,
         { id: "bad-character", name: "The bad-character rule",
@@ -257,6 +277,16 @@ export const PROGRAMS = {
     },
     code: { files: ["overlap/prefix-overlap.cpp", "overlap/kmp.cpp"], lines: KMP_LINES,
       moved: (run, blocks, k) => ["test", blocks[k - 1].j === 0 ? "byOne" : "byBorder"] },
+    // A border's own border is a shorter border of the prefix too.
+    practice: { cases: [
+      { id: "border", name: "the prefix has a border" },
+      { id: "no-border", name: "a prefix of 2 or more without a border" },
+      { id: "nested", name: "the prefix has two borders or more" },
+    ], caseOf: (run, { j }) => {
+      const border = j > 0 ? maxOverlap(run, run.pattern.slice(0, j)) : 0;
+      if (border > 0) return maxOverlap(run, run.pattern.slice(0, border)) > 0 ? "nested" : "border";
+      return j >= 2 ? "no-border" : null;
+    } },
     slips: {
       shift: OVERLAP_SHIFT_SLIPS,
       entry: [
@@ -331,6 +361,15 @@ export const PROGRAMS = {
         return ["test", j === 0 ? "byOne" : "byBorder", ...(after >= 0 ? ["known"] : []),
           ...(before < 0 && after >= 0 ? ["store"] : [])];
       } },
+    // The table question's case, from the table's copy as the step began.
+    practice: { cases: [
+      { id: "from-table", name: "the table answers the first call" },
+      { id: "rescan", name: "a length met before without a border" },
+    ], caseOf: (run, { j, tableBefore }, blocks, k) => {
+      if (j === 0) return null;
+      if (tableBefore[j] >= 0) return "from-table";
+      return blocks.slice(0, k - 1).some((block) => !block.match && block.j === j) ? "rescan" : null;
+    } },
     // Its table slips hold the table as the run's calls would leave it under
     // the slip; `table`, for a wrong "yes" to the table question.
     slips: {
@@ -356,6 +395,13 @@ export const PROGRAMS = {
 };
 
 export const NAMES = Object.keys(PROGRAMS);
+
+// Whether step k, a mismatch, asks a question of case `practised` of its
+// program.
+export function ofCase(run, blocks, k, practised) {
+  const block = blocks[k - 1];
+  return !block.match && PROGRAMS[run.name].practice?.caseOf(run, block, blocks, k) === practised;
+}
 
 // The explanation of step k by its program's rule, or null on a match; made
 // once for a block. Every rule's explanation has evidence (maybe none), a
