@@ -10,6 +10,7 @@ import { readBlocks } from "./blocks.js";
 import { NAMES, PROGRAMS } from "./programs.js";
 import { isReady, loadProgram, runMain, runOn } from "./run.js";
 import { checkInput } from "./input.js";
+import { showCases } from "./practice.js";
 import { openViews, show, stop } from "./stepper.js";
 import { addressOf, beginOpening, endOpening, modeShown, openRun, practiceAddress, readAddress, state }
   from "./state.js";
@@ -112,6 +113,7 @@ export async function openAddress() {
   if (mode === "practice" && !PROGRAMS[name].practice) {
     notices.push(`${name} moves by one after every mismatch, whatever it met: it has no case to practise.`);
   } else if (mode === "practice") {
+    showCases(name, asksPractice.case ?? PROGRAMS[name].practice.cases[0].id);
     const exercise = await exerciseOf(name, asksPractice, current, notices);
     if (exercise === null) return;
     ({ practice = null, input = null, problem = "" } = exercise);

@@ -45,20 +45,32 @@ function countDone({ run, blocks }) {
   countExercise();
 }
 
-function showPractice({ k, run, blocks, block }) {
-  const { practice: program } = PROGRAMS[state.name];
-  $("practice").disabled = !program;
-  $("practice").setAttribute("aria-pressed", String(practising()));
-  $("practice-box").hidden = $("practice-progress").hidden = !practising();
-  $("practice-mark").hidden = !(practising() && block !== null && ofCase(run, blocks, k, state.practice.case));
-  if (!practising()) return;
-  if (!state.practice.counted && blocks.length > 0 && k === blocks.length && revealed(k)) countDone({ run, blocks });
-  $("practice-case").replaceChildren(...program.cases.map(({ id, name }) => {
+// The choice of a program's case to practise, each case marked once
+// mastered, with `practised` chosen; hidden for none. Shown as an opening
+// begins, so that nothing moves when its exercise arrives.
+export function showCases(name, practised) {
+  const { practice: program } = PROGRAMS[name];
+  $("practice-box").hidden = !program || practised === null;
+  if ($("practice-box").hidden) return;
+  $("practice-case").replaceChildren(...program.cases.map(({ id, name: words }) => {
     const option = Object.assign(document.createElement("option"), { value: id,
-      textContent: `${id}: ${name}${recordOf(state.name, id).mastered ? " (mastered)" : ""}` });
-    option.selected = id === state.practice.case;
+      textContent: `${id}: ${words}${recordOf(name, id).mastered ? " (mastered)" : ""}` });
+    option.selected = id === practised;
     return option;
   }));
+}
+
+function showPractice({ k, run, blocks, block }) {
+  $("practice").disabled = !PROGRAMS[state.name].practice;
+  $("practice").setAttribute("aria-pressed", String(practising()));
+  $("practice-progress").hidden = !practising();
+  $("practice-mark").hidden = !(practising() && block !== null && ofCase(run, blocks, k, state.practice.case));
+  if (!practising()) {
+    showCases(state.name, null);
+    return;
+  }
+  if (!state.practice.counted && blocks.length > 0 && k === blocks.length && revealed(k)) countDone({ run, blocks });
+  showCases(state.name, state.practice.case);
   const { row, mastered } = recordOf(state.name, state.practice.case);
   $("practice-progress").textContent = `${Math.min(row, IN_A_ROW)} of ${IN_A_ROW} in a row`
     + (mastered ? ": mastered" : "");
