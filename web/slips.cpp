@@ -8,6 +8,7 @@
 // moves after a mismatch at pattern index j on the text character c; a table
 // slip gives the entry for c or for the length L.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,8 @@ std::vector<int> zeroRemembered(std::string pattern, std::vector<int> asked)
 {
     prepareFailureTable(static_cast<int>(pattern.length()));
     for (int L : asked)
-        KMPFailureF[L] = MaxOverlap(pattern.substr(0, L));
+        if (L < static_cast<int>(KMPFailureF.size()))
+            KMPFailureF[L] = MaxOverlap(pattern.substr(0, L));
     return KMPFailureF;
 }
 
@@ -256,14 +258,25 @@ int entry(const std::string& id, const std::string& pattern, int L, char c, std:
         return prefixElsewhere(pattern.substr(0, L));
 #endif
 #ifdef DEMO_MEMO_TABLE
+    std::vector<int> table; // empty when none could be made
     if (id == "zero-remembered" || id == "zero-stored")
-        return zeroRemembered(pattern, asked)[L];
-    if (id == "filled-in-advance" || id == "unasked-filled")
-        return filledInAdvance(pattern)[L];
+        table = zeroRemembered(pattern, asked);
+    else if (id == "filled-in-advance" || id == "unasked-filled")
+        table = filledInAdvance(pattern);
+    if (L < static_cast<int>(table.size()))
+        return table[L];
 #endif
     static_cast<void>(L);
     static_cast<void>(c);
     return none;
+}
+
+// Every slip reads a pattern index or a prefix length below m (but
+// last-occurrence's table, kept by character), and a memo slip's lengths
+// asked too; anything else is no question, and gives none.
+bool inPattern(const std::string& pattern, int index)
+{
+    return index >= 0 && index < static_cast<int>(pattern.length());
 }
 
 } // namespace
@@ -272,6 +285,8 @@ int entry(const std::string& id, const std::string& pattern, int L, char c, std:
 // MaxOverlap writes the run's table: the slips leave it as they found it.
 extern "C" int shiftSlip(const char* id, const char* pattern, int j, int c)
 {
+    if (!inPattern(pattern, j))
+        return none;
 #ifdef DEMO_MEMO_TABLE
     const std::vector<int> kept = KMPFailureF;
 #endif
@@ -285,10 +300,18 @@ extern "C" int shiftSlip(const char* id, const char* pattern, int j, int c)
 extern "C" int entrySlip(
     const char* id, const char* pattern, int L, int c, const unsigned char* asked, int count)
 {
+    const std::vector<int> lengths(asked, asked + count);
+#ifdef DEMO_LAST_POS
+    L = 0;
+#endif
+    if (!inPattern(pattern, L) || !std::all_of(lengths.begin(), lengths.end(), [&](int at) {
+            return inPattern(pattern, at);
+        }))
+        return none;
 #ifdef DEMO_MEMO_TABLE
     const std::vector<int> kept = KMPFailureF;
 #endif
-    int gives = entry(id, pattern, L, static_cast<char>(c), std::vector<int>(asked, asked + count));
+    int gives = entry(id, pattern, L, static_cast<char>(c), lengths);
 #ifdef DEMO_MEMO_TABLE
     KMPFailureF = kept;
 #endif
