@@ -64,8 +64,8 @@ const OVERLAP_SHIFT_SLIPS = {
 // entry at j alike.
 const GOOD_SUFFIX_SLIPS = [
   { id: "no-prefix-phase", name: "Forgot phase 2",
-    says: ({ run, j, said }) => `${said}, m: phase 2 looks for a prefix matching the end of `
-      + `"${run.pattern.slice(j + 1)}".` },
+    says: ({ run, j, said }) => `${said} = m, as if there were no phase 2, which looks for a prefix matching the `
+      + `end of "${run.pattern.slice(j + 1)}".` },
   { id: "strong-rule", name: "The strong rule",
     says: ({ run, j, said }) => `${said}, skipping a copy with "${run.pattern[j]}" in front, as the strong rule `
       + "does; this program does not." },
@@ -253,7 +253,8 @@ export const PROGRAMS = {
     slips: {
       shift: { asks: (run, block) => block.j < run.pattern.length - 1, list: [...GOOD_SUFFIX_SLIPS,
         { id: "bad-character", name: "The bad-character rule",
-          says: ({ c, said }) => `${said}, by the last "${c}": the bad-character rule, which this program lacks.` }] },
+          says: ({ c, said }) => `${said}, as the bad-character rule would for the text's "${c}"; this program uses `
+            + "the good suffix alone." }] },
       entry: GOOD_SUFFIX_SLIPS,
     },
   },
