@@ -73,11 +73,13 @@ int distanceFromEnd(std::string pattern, char c)
 // prefix shorter than the good suffix that ends the pattern, moving by m - k;
 // else m.
 
+// Whether the pattern's characters from k are a copy of the good suffix.
 bool copyAt(const std::string& pattern, int j, int k)
 {
     return pattern.substr(k, pattern.length() - j - 1) == pattern.substr(j + 1);
 }
 
+// Phase 2's shift, or m when it finds no prefix.
 int prefixPhase(const std::string& pattern, int j)
 {
     int m = static_cast<int>(pattern.length());
