@@ -17,10 +17,11 @@ const IN_A_ROW = 3;
 const visit = new Map();
 function recordOf(name, practised) {
   const key = `practice ${name} ${practised}`;
+  if (visit.has(key)) return visit.get(key);
   try {
     return JSON.parse(localStorage.getItem(key)) ?? { row: 0, mastered: false };
   } catch {
-    return visit.get(key) ?? { row: 0, mastered: false };
+    return { row: 0, mastered: false }; // no storage, or what it held is not a record
   }
 }
 function keepRecord(name, practised, record) {
