@@ -78,10 +78,15 @@ async function exerciseOf(name, asked, current, notices) {
   if (asked.case === null || asked.seed === null) {
     history.replaceState(null, "", practiceAddress(name, 1, { case: practised, seed }));
   }
-  await loadLater();
-  const made = current() ? await makeExercise(name, practised, seed, current) : null;
+  let made = null;
+  try {
+    await loadLater();
+    if (current()) made = await makeExercise(name, practised, seed, current);
+  } catch (error) {
+    if (current()) return { problem: `No exercise could be made (${error.message}): choose Practise to try again.` };
+  }
   if (!current()) return null;
-  if (made === null) return { problem: `No exercise of case ${practised} was found from seed ${seed}: choose New exercise.` };
+  if (made === null) return { problem: `No exercise of case ${practised} was found from seed ${seed}: choose Practise to try again.` };
   if (made.seed !== seed) {
     notices.push(`Seed ${seed} gives no exercise of case ${practised}: this is seed ${made.seed}, the next one `
       + "that does; nothing is lost, its link opens it again.");
