@@ -86,7 +86,9 @@ async function exerciseOf(name, asked, current, notices) {
     if (current()) return { problem: `No exercise could be made (${error.message}): choose Practise to try again.` };
   }
   if (!current()) return null;
-  if (made === null) return { problem: `No exercise of case ${practised} was found from seed ${seed}: choose Practise to try again.` };
+  if (made === null) {
+    return { problem: `No exercise of case ${practised} was found from seed ${seed}: choose Practise to try again.` };
+  }
   if (made.seed !== seed) {
     notices.push(`Seed ${seed} gives no exercise of case ${practised}: this is seed ${made.seed}, the next one `
       + "that does; nothing is lost, its link opens it again.");
