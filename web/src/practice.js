@@ -39,7 +39,8 @@ function keepRecord(name, practised, record) {
 function countDone({ run, blocks }) {
   const { predict, practice } = state;
   const steps = blocks.map((_, i) => i + 1).filter((k) => ofCase(run, blocks, k, practice.case));
-  const right = steps.every((k) => [predict.shifts.get(k), predict.tables.get(k)].every((answer) => answer?.right ?? true));
+  const right = steps.every((k) => [predict.shifts.get(k), predict.tables.get(k)]
+    .every((answer) => answer?.right ?? true));
   const record = recordOf(state.name, practice.case);
   const row = right ? record.row + 1 : 0;
   keepRecord(state.name, practice.case, { row, mastered: record.mastered || row >= IN_A_ROW });

@@ -75,7 +75,8 @@ function feedbackOf(k) {
     // Once the shift is answered too, the explanation says what each call did.
     const held = block.tableBefore[block.j];
     // Its slips were named with its own feedback; the shift's take the room after.
-    parts.push(...(shift ? [`The table question: ${table.right ? "right" : "not right"}, entry ${block.j} held ${held}.`]
+    parts.push(...(shift
+      ? [`The table question: ${table.right ? "right" : "not right"}, entry ${block.j} held ${held}.`]
       : [`${table.right ? "Right" : "Not right"}: entry ${block.j} held ${held} when the comparison was `
         + `made, so the first call was ${held >= 0 ? "answered from the table" : "a scan"}.`,
       ...slipElements(run, "table", table.slips, "", { j: block.j })]));
@@ -182,7 +183,8 @@ function showScore() {
   $("slips").replaceChildren(...[...met.values()].map(({ kind, id, count, k }) => {
     const link = document.createElement("a");
     link.href = addressOf(name, k, input);
-    link.textContent = `${slipName(name, kind, id)}: ${count === 1 ? "once" : `${count} times`}, first at comparison ${k}`;
+    link.textContent = `${slipName(name, kind, id)}: ${count === 1 ? "once" : `${count} times`}, `
+      + `first at comparison ${k}`;
     const item = document.createElement("li");
     item.dataset.slip = id;
     item.append(link);

@@ -30,7 +30,8 @@ export function addressOf(name, k, input, mode = "") {
 // The address of an exercise of a program's case made from a seed, at step k;
 // without a seed, the page picks one.
 export function practiceAddress(name, k, { case: practised, seed }) {
-  return `#${name}/${k}?${new URLSearchParams({ mode: "practice", case: practised, ...(seed === undefined ? {} : { seed }) })}`;
+  const query = new URLSearchParams({ mode: "practice", case: practised, ...(seed === undefined ? {} : { seed }) });
+  return `#${name}/${k}?${query}`;
 }
 
 // The address after its "#": the program, the step, the input when the query
